@@ -1,0 +1,80 @@
+# The Windows build: VexoLoad.exe, its Windows-side tests and the end-to-end driver.
+
+set(VEXO_HOST_TOOLS "" CACHE PATH "Folder of the native build tools (msgtable, make_icons)")
+if(NOT EXISTS "${VEXO_HOST_TOOLS}/msgtable")
+  message(FATAL_ERROR "VEXO_HOST_TOOLS must name the native build's folder holding msgtable and make_icons")
+endif()
+
+set(VEXO_GENERATED ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${VEXO_GENERATED})
+add_custom_command(OUTPUT ${VEXO_GENERATED}/msgtable.bin
+  COMMAND ${VEXO_HOST_TOOLS}/msgtable ${VEXO_GENERATED}/msgtable.bin
+  DEPENDS ${VEXO_HOST_TOOLS}/msgtable)
+add_custom_command(OUTPUT ${VEXO_GENERATED}/shellicon.ico ${VEXO_GENERATED}/shellicon2.ico
+  COMMAND ${VEXO_HOST_TOOLS}/make_icons ${VEXO_GENERATED}/shellicon.ico ${VEXO_GENERATED}/shellicon2.ico
+  DEPENDS ${VEXO_HOST_TOOLS}/make_icons)
+set(VEXO_RESOURCE_INPUTS ${VEXO_GENERATED}/msgtable.bin ${VEXO_GENERATED}/shellicon.ico ${VEXO_GENERATED}/shellicon2.ico)
+add_custom_target(vexo_resource_inputs DEPENDS ${VEXO_RESOURCE_INPUTS})
+set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${VEXO_RESOURCE_INPUTS}")
+
+# Everything that calls Win32, apart from the entry point, so tests can link it.
+add_library(vexo_win STATIC
+  installer/main_window_win.cpp
+  shell/command_line_win.cpp
+  shell/error_report_win.cpp
+  shell/instance_win.cpp
+  shell/process_state.cpp
+  shell/startup_win.cpp
+  ui/brush_cache.cpp
+  ui/window_record.cpp
+)
+target_link_libraries(vexo_win PUBLIC vexo_core user32 gdi32 advapi32 shell32 oleaut32)
+
+add_library(vexo_resources OBJECT resources/vexoload.rc)
+target_include_directories(vexo_resources PRIVATE ${CMAKE_SOURCE_DIR} ${VEXO_GENERATED})
+add_dependencies(vexo_resources vexo_resource_inputs)
+
+add_executable(VexoLoad WIN32 shell/entry_win.cpp $<TARGET_OBJECTS:vexo_resources>)
+target_link_libraries(VexoLoad PRIVATE vexo_win)
+target_link_options(VexoLoad PRIVATE -static -static-libgcc -static-libstdc++)
+set_target_properties(VexoLoad PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+file(GLOB VEXO_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/driver/*.cpp)
+add_executable(driver ${VEXO_DRIVER_SOURCES})
+target_link_libraries(driver PRIVATE user32 gdi32 advapi32 shell32)
+target_link_options(driver PRIVATE -static -static-libgcc -static-libstdc++)
+
+if(VEXO_BUILD_TESTS)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  add_executable(vexo_win_tests
+    tests/win/error_report_test.cpp
+    $<TARGET_OBJECTS:vexo_resources>
+  )
+  target_link_libraries(vexo_win_tests PRIVATE vexo_win gtest_main)
+  target_link_options(vexo_win_tests PRIVATE -static -static-libgcc -static-libstdc++)
+  gtest_discover_tests(vexo_win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60 PROPERTIES LABELS win)
+
+  # End-to-end scenarios: the driver runs each script against the real program,
+  # in a folder of its own.
+  function(vexo_wine_path out path)
+    string(REPLACE "/" "\\" windows "${path}")
+    set(${out} "Z:${windows}" PARENT_SCOPE)
+  endfunction()
+  vexo_wine_path(VEXO_EXE_WINE ${CMAKE_BINARY_DIR}/VexoLoad.exe)
+  file(GLOB VEXO_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scenarios/*.scn)
+  foreach(script ${VEXO_SCENARIOS})
+    get_filename_component(name ${script} NAME_WE)
+    set(work ${CMAKE_BINARY_DIR}/scenarios/${name})
+    file(MAKE_DIRECTORY ${work})
+    vexo_wine_path(work_wine ${work})
+    vexo_wine_path(script_wine ${script})
+    add_test(NAME scenario.${name}
+      COMMAND driver ${script_wine} "EXE=${VEXO_EXE_WINE}" "WORK=${work_wine}"
+      WORKING_DIRECTORY ${work})
+    set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE)
+  endforeach()
+endif()

@@ -1,0 +1,14 @@
+// The main installer window: its set-up and its close.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/error_code.h"
+
+// Creates and prepares the main window and shows it; on failure `code` is what
+// start-up shows (0: nothing).
+bool SetUpMainWindow(ErrorCode* code);
+
+// WM_CLOSE, Cancel and the end of Install: releases everything and destroys the
+// window, which ends the program. Harmless when run twice.
+INT_PTR CloseMainWindow(HWND window, UINT message, WPARAM first, LPARAM second);

@@ -1,0 +1,18 @@
+// Turning ErrorCodes into texts on Windows and showing them in the error box.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/error_code.h"
+
+// Finds and keeps RCDATA 1024 of the program; false when it is missing.
+bool LoadMessageTable();
+// The text for `code` in the shared message buffer (no built-in messages).
+void LookupMessage(ErrorCode code);
+// The built-in text for `code`, or the message buffer after LookupMessage.
+const char* MessageText(ErrorCode code);
+// Shows the text of a non-zero code; always reports failure (false).
+bool ShowError(ErrorCode code);
+void ShowErrorText(const char* text);
+// The current window's handle, or none: the owner of every message box.
+HWND OwnerWindow();

@@ -1,0 +1,49 @@
+#include "shell/instance_win.h"
+
+#include "shell/message_texts.h"
+#include "ui/window_record.h"
+
+namespace {
+
+char g_probeText[8192];
+
+bool IsInstanceWindow(HWND window, const char* title) {
+  GetWindowTextA(window, g_probeText, sizeof g_probeText);
+  if (lstrcmpA(g_probeText, title) != 0) return false;
+  GetClassNameA(window, g_probeText, sizeof g_probeText);
+  return lstrcmpA(g_probeText, text::kDialogClass) == 0;
+}
+
+// Pre-order successor: first child, else next sibling, else the next sibling of
+// the nearest ancestor that has one.
+HWND NextWindow(HWND window) {
+  if (HWND child = GetWindow(window, GW_CHILD)) return child;
+  for (HWND at = window; at != nullptr; at = GetParent(at)) {
+    if (HWND sibling = GetWindow(at, GW_HWNDNEXT)) return sibling;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+HWND FindRunningInstance(const char* title) {
+  for (HWND window = GetDesktopWindow(); window != nullptr; window = NextWindow(window)) {
+    if (IsInstanceWindow(window, title)) return window;
+  }
+  return nullptr;
+}
+
+INT_PTR QuitRuleHandler(HWND window, UINT, WPARAM, LPARAM) {
+  for (const WindowRecord* record = WindowTable; !IsEndOfWindowTable(*record); ++record) {
+    if (record->window != nullptr && record->window != window) return 0;
+  }
+  PostQuitMessage(0);
+  return 0;
+}
+
+INT_PTR ActivationHandler(HWND window, UINT, WPARAM first, LPARAM) {
+  if (first != kActivationRequest) return 0;
+  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  SetForegroundWindow(window);
+  return 0;
+}

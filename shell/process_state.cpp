@@ -1,0 +1,7 @@
+#include "shell/process_state.h"
+
+HINSTANCE g_instance;
+FolderText g_windowsFolder;
+FolderText g_systemFolder;
+std::uint32_t g_pixelsPerInch;
+SECURITY_ATTRIBUTES g_registrySecurity;

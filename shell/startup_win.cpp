@@ -1,0 +1,102 @@
+#include "shell/startup_win.h"
+
+#include <windows.h>
+
+#include "installer/main_window.h"
+#include "shell/command_line_win.h"
+#include "shell/error_report.h"
+#include "shell/instance_win.h"
+#include "shell/message_lookup.h"
+#include "shell/message_texts.h"
+#include "shell/process_state.h"
+#include "ui/brush_cache.h"
+#include "ui/window_record.h"
+
+namespace {
+
+MSG g_message;
+
+void ReadFolder(UINT (WINAPI* read)(LPSTR, UINT), FolderText* folder) {
+  UINT length = read(folder->text, sizeof folder->text);
+  if (length >= sizeof folder->text) length = 0;
+  folder->text[length] = 0;
+  if (length > 0 && folder->text[length - 1] != '\\' && length + 1 < sizeof folder->text) {
+    folder->text[length++] = '\\';
+    folder->text[length] = 0;
+  }
+  folder->length = length;
+}
+
+void ResetProcessState() {
+  ResetWindowTable();
+  g_registrySecurity = {};
+  g_registrySecurity.nLength = sizeof g_registrySecurity;
+  ResetBrushCache();
+}
+
+bool ReadScreenResolution() {
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr) {
+    if (ErrorCode code = GetLastError()) {
+      LookupMessage(code);
+      ShowErrorText(MessageBuffer);
+    }
+    return false;
+  }
+  g_pixelsPerInch = static_cast<std::uint32_t>(GetDeviceCaps(screen, LOGPIXELSY));
+  ReleaseDC(nullptr, screen);
+  return true;
+}
+
+// Everything before the main loop; false means stop.
+bool StartUp() {
+  if (HWND running = FindRunningInstance(text::kMainWindowTitle)) {
+    SendMessageA(running, WM_USER, kActivationRequest, 0);
+    return false;
+  }
+  ResetProcessState();
+  ReadFolder(GetWindowsDirectoryA, &g_windowsFolder);
+  ReadFolder(GetSystemDirectoryA, &g_systemFolder);
+  if (!ReadScreenResolution()) return false;
+
+  const char* failure = nullptr;
+  if (!ParseCommandLine(&failure)) {
+    ShowErrorText(failure);
+    return false;
+  }
+  if (g_aboutFlag != 0) {
+    ShowErrorText(text::kAbout);
+    return false;
+  }
+  if (!LoadMessageTable()) return ShowError(msg::ResourceMissing);
+
+  ErrorCode code = 0;
+  if (!SetUpMainWindow(&code)) return ShowError(code);
+  return true;
+}
+
+[[noreturn]] void RunMainLoop() {
+  while (GetMessageA(&g_message, nullptr, 0, 0) > 0) {
+    if (CurrentWindow != nullptr && CurrentWindow->accelerators != nullptr &&
+        TranslateAcceleratorA(CurrentWindow->window, CurrentWindow->accelerators, &g_message)) {
+      continue;
+    }
+    bool handled = false;
+    for (WindowRecord* record = WindowTable; !handled && !IsEndOfWindowTable(*record); ++record) {
+      handled = record->window != nullptr && IsDialogMessageA(record->window, &g_message);
+    }
+    if (handled) continue;
+    TranslateMessage(&g_message);
+    DispatchMessageA(&g_message);
+  }
+  DeleteCachedBrushes();
+  ExitProcess(static_cast<UINT>(g_message.wParam));
+}
+
+}  // namespace
+
+void RunInstaller() {
+  g_instance = GetModuleHandleA(nullptr);
+  if (!StartUp()) PostQuitMessage(0);
+  RunMainLoop();
+}
