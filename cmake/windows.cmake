@@ -18,14 +18,20 @@ add_custom_target(vexo_resource_inputs DEPENDS ${VEXO_RESOURCE_INPUTS})
 set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${VEXO_RESOURCE_INPUTS}")
 
 # Everything that calls Win32, apart from the entry point, so tests can link it.
-add_library(vexo_win STATIC
+# An object library, so the exported dialog procedures are always linked in.
+add_library(vexo_win OBJECT
   installer/main_window_win.cpp
+  platform/file_last_error.cpp
+  shell/abort_retry_win.cpp
   shell/command_line_win.cpp
   shell/error_report_win.cpp
   shell/instance_win.cpp
   shell/process_state.cpp
   shell/startup_win.cpp
   ui/brush_cache.cpp
+  ui/control_colour_win.cpp
+  ui/dialog_procs_win.cpp
+  ui/window_builder_win.cpp
   ui/window_record.cpp
 )
 target_link_libraries(vexo_win PUBLIC vexo_core user32 gdi32 advapi32 shell32 oleaut32)
@@ -38,6 +44,13 @@ add_executable(VexoLoad WIN32 shell/entry_win.cpp $<TARGET_OBJECTS:vexo_resource
 target_link_libraries(VexoLoad PRIVATE vexo_win)
 target_link_options(VexoLoad PRIVATE -static -static-libgcc -static-libstdc++)
 set_target_properties(VexoLoad PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # Export the stdcall dialog procedures by their plain names, not DlgProc@16.
+  target_link_options(VexoLoad PRIVATE -Wl,--kill-at)
+endif()
+add_test(NAME exports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exports ${CMAKE_OBJDUMP}
+  ${CMAKE_BINARY_DIR}/VexoLoad.exe DlgProc ModalDlgProc PropertySheetProc IS_RETRY)
+set_tests_properties(exports PROPERTIES LABELS win)
 
 file(GLOB VEXO_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/driver/*.cpp)
 add_executable(driver ${VEXO_DRIVER_SOURCES})
@@ -50,9 +63,16 @@ if(VEXO_BUILD_TESTS)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
   add_executable(vexo_win_tests
+    tests/win/abort_retry_test.cpp
+    tests/win/control_colour_test.cpp
+    tests/win/dispatch_test.cpp
     tests/win/error_report_test.cpp
+    tests/win/instance_test.cpp
+    tests/win/window_builder_test.cpp
+    tests/win/test_dialogs.rc
     $<TARGET_OBJECTS:vexo_resources>
   )
+  target_include_directories(vexo_win_tests PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(vexo_win_tests PRIVATE vexo_win gtest_main)
   target_link_options(vexo_win_tests PRIVATE -static -static-libgcc -static-libstdc++)
   gtest_discover_tests(vexo_win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST

@@ -66,6 +66,10 @@ const char kSwitchMissingParameter[] = "\" has no parameter. A parameter is expe
 const char kSwitchNotNumeric[] = "\" expects a numerical parameter.\r\n";
 const char kSwitchOutOfSpace[] = "\" is out of string space.\r\n";
 
+const char kAbortRetryQuestion[] = "Do you want to (A)bort or (R)etry?";
+const char kAbortButton[] = "&Abort";
+const char kRetryButton[] = "&Retry";
+
 const char kErrorPrefix[] = "Error ";
 const char kErrorSuffix[] = " has occured!";
 }  // namespace text

@@ -73,6 +73,10 @@ extern const char kSwitchMissingParameter[];
 extern const char kSwitchNotNumeric[];
 extern const char kSwitchOutOfSpace[];
 
+extern const char kAbortRetryQuestion[];
+extern const char kAbortButton[];
+extern const char kRetryButton[];
+
 extern const char kErrorPrefix[];
 extern const char kErrorSuffix[];
 }  // namespace text

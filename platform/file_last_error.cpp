@@ -1,0 +1,3 @@
+#include "platform/file_last_error.h"
+
+ErrorCode FileLastError;

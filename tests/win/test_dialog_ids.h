@@ -1,0 +1,10 @@
+#pragma once
+
+#define IDD_TEST_WINDOW 2000
+#define IDC_TEST_BUTTON 10
+#define IDC_TEST_BUTTON2 11
+#define IDC_TEST_CHECK 12
+#define IDC_TEST_LABEL 13
+#define IDC_TEST_PICTURE 14
+#define IDC_TEST_LIST 15
+#define IDC_TEST_TEXT 16

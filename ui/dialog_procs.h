@@ -1,0 +1,19 @@
+// The dialog procedures the program exports by name, and the lookup of the
+// record attached to a window as its user data.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/message_map.h"
+#include "ui/window_record.h"
+
+#define VEXO_EXPORT extern "C" __declspec(dllexport)
+
+// Modeless dialogs (the main window).
+VEXO_EXPORT INT_PTR CALLBACK DlgProc(HWND window, UINT message, WPARAM first, LPARAM second);
+// Modal dialogs: the creation parameter is the initialisation handler.
+VEXO_EXPORT INT_PTR CALLBACK ModalDlgProc(HWND window, UINT message, WPARAM first, LPARAM second);
+// Property-sheet pages: the page's application value indexes the page table.
+VEXO_EXPORT INT_PTR CALLBACK PropertySheetProc(HWND window, UINT message, WPARAM first, LPARAM second);
+
+const WindowRecord* AttachedRecord(HWND window);
