@@ -11,6 +11,7 @@ if(VEXO_BUILD_TESTS)
   add_executable(vexo_unit_tests
     tests/unit/command_line_test.cpp
     tests/unit/control_descriptor_test.cpp
+    tests/unit/file_names_test.cpp
     tests/unit/message_lookup_test.cpp
     tests/unit/number_format_test.cpp
     tests/unit/text_builder_test.cpp

@@ -22,6 +22,8 @@ set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${V
 add_library(vexo_win OBJECT
   installer/main_window_win.cpp
   platform/file_last_error.cpp
+  platform/file_layer_win.cpp
+  platform/registry_win.cpp
   shell/abort_retry_win.cpp
   shell/command_line_win.cpp
   shell/error_report_win.cpp
@@ -67,7 +69,11 @@ if(VEXO_BUILD_TESTS)
     tests/win/control_colour_test.cpp
     tests/win/dispatch_test.cpp
     tests/win/error_report_test.cpp
+    tests/win/file_layer_test.cpp
     tests/win/instance_test.cpp
+    tests/win/prompt_answerer.cpp
+    tests/win/registry_test.cpp
+    tests/win/scratch_folder.cpp
     tests/win/window_builder_test.cpp
     tests/win/test_dialogs.rc
     $<TARGET_OBJECTS:vexo_resources>

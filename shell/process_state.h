@@ -5,12 +5,7 @@
 
 #include <cstdint>
 
-constexpr std::size_t kPathSize = 260;
-
-struct FolderText {
-  char text[kPathSize];
-  std::uint32_t length;  // in bytes, the trailing backslash included
-};
+#include "platform/file_names.h"
 
 extern HINSTANCE g_instance;
 extern FolderText g_windowsFolder;

@@ -14,13 +14,6 @@ std::string Looked(ErrorCode code) {
   return MessageBuffer;
 }
 
-// The table is loaded once per process; this test runs in its own process, so it
-// sees the lookup before the resource is loaded.
-TEST(ErrorReport, BeforeTheTableIsLoadedOwnCodesFallBack) {
-  EXPECT_EQ(Looked(0x20000101), "Error 20000101 has occured!");
-  EXPECT_STREQ(MessageText(0x20000120), "Resource message data missing.");
-}
-
 struct Loaded : ::testing::Test {
   void SetUp() override {
     g_instance = GetModuleHandleA(nullptr);
@@ -32,6 +25,7 @@ TEST_F(Loaded, OwnCodesComeFromTheResource) {
   EXPECT_EQ(Looked(0x20000105), "Bytes not all read from file");
   EXPECT_EQ(Looked(0x20000116), "Error 20000116 has occured!");
   EXPECT_STREQ(MessageText(0x20000129), "Application has been 'cancelled'.");
+  EXPECT_STREQ(MessageText(0x20000120), "Resource message data missing.");
   EXPECT_STREQ(MessageText(0x20000113), "Unable to run multiple instances of the application!");
 }
 

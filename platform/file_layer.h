@@ -1,0 +1,65 @@
+// The file layer: every file the installer opens, reads or writes goes through
+// it. Reads, writes and seeks that fail ask Abort or Retry and, on Retry, start
+// again from the position where they began; opening never asks.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/file_last_error.h"
+#include "platform/file_names.h"
+#include "shell/error_code.h"
+
+constexpr std::size_t kIoBufferSize = 8192;
+
+enum : std::uint32_t {
+  ModeRead = 0x3D00,
+  ModeReadWrite = 0x3D02,
+  ModeCreate = 0x3C00,
+  ModeAppend = 0x3D82,
+};
+
+extern HANDLE LastOpenedHandle;
+extern HANDLE ReaderSlot;  // FileFillBuffer reads from it; callers fill it
+extern HANDLE WriterSlot;  // FileWriteAll writes through it
+extern std::uint8_t IoBuffer[kIoBufferSize];
+extern DWORD SavedPosition;
+extern char ResolvedName[kPathSize];
+extern FolderText CurrentFolderBase;  // +C: always empty
+
+// The name to hand to Windows; fails with ERROR_FILENAME_EXCED_RANGE when a
+// prefixed name would not fit in 260 bytes.
+bool ResolveFileName(const char* name, const char** resolved, ErrorCode* code);
+// Appends the name to a folder text of kPathSize bytes; false when it would not fit.
+bool JoinPath(char* folder, const char* name);
+
+bool FileOpen(const char* name, std::uint32_t mode, HANDLE* handle, std::uint32_t* size, ErrorCode* code);
+void FileCloseReader();
+void FileCloseWriter();
+
+// `holder` is the variable that holds the handle: Abort closes the file and
+// clears it.
+bool FileRead(HANDLE* holder, void* buffer, std::uint32_t count, ErrorCode* code);
+bool FileWrite(HANDLE* holder, const void* data, std::uint32_t count, ErrorCode* code);
+bool FileSeek(HANDLE* holder, std::int32_t offset, DWORD method, DWORD* position, ErrorCode* code);
+
+// Reads up to `wanted` bytes from the reader slot into IoBuffer after the
+// `already` bytes there (fewer than 8192).
+bool FileFillBuffer(std::uint32_t wanted, std::uint32_t already, std::uint32_t* read, std::uint32_t* unread,
+                    ErrorCode* code);
+// A new block holding the whole file and `extra` zero bytes after it.
+bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint32_t* size, ErrorCode* code);
+bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code);
+
+void* MemAlloc(UINT flags, std::size_t size);
+// Sets the variable to 0, then frees the block; a variable holding 0 is left alone.
+void MemFree(void** variable);
+
+template <typename T>
+void MemFree(T** variable) {
+  void* block = *variable;
+  *variable = nullptr;
+  MemFree(&block);
+}

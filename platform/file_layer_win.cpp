@@ -1,0 +1,216 @@
+#include "platform/file_layer.h"
+
+#include "shell/abort_retry.h"
+#include "shell/message_texts.h"
+#include "shell/process_state.h"
+
+HANDLE LastOpenedHandle;
+HANDLE ReaderSlot;
+HANDLE WriterSlot;
+std::uint8_t IoBuffer[kIoBufferSize];
+DWORD SavedPosition;
+char ResolvedName[kPathSize];
+FolderText CurrentFolderBase;
+
+namespace {
+
+struct OpenMode {
+  std::uint32_t code;
+  DWORD access;
+  DWORD sharing;
+  DWORD disposition;
+  bool toEnd;
+};
+
+constexpr OpenMode kOpenModes[] = {
+    {ModeRead, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, false},
+    {ModeReadWrite, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false},
+    {ModeCreate, GENERIC_WRITE, 0, CREATE_ALWAYS, false},
+    {ModeAppend, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, true},
+};
+constexpr OpenMode kOtherMode = {0, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false};
+
+const OpenMode& FindMode(std::uint32_t code) {
+  for (const OpenMode& mode : kOpenModes) {
+    if (mode.code == code) return mode;
+  }
+  return kOtherMode;
+}
+
+// Own codes go out through SetLastError and come back with GetLastError, the
+// same road as the system's.
+ErrorCode Raise(ErrorCode code) {
+  SetLastError(code);
+  return GetLastError();
+}
+
+ErrorCode Fail(ErrorCode code, ErrorCode* out) {
+  FileLastError = code;
+  *out = code;
+  return code;
+}
+
+// Closes a slot without disturbing the caller's last error.
+void CloseSlot(HANDLE* slot) {
+  if (*slot == nullptr) return;
+  const DWORD kept = GetLastError();
+  CloseHandle(*slot);
+  *slot = nullptr;
+  SetLastError(kept);
+}
+
+// Save the position, attempt, and on failure ask: Retry goes back to the saved
+// position and attempts again, Abort closes the file and clears its holder.
+template <typename Attempt>
+bool Guarded(HANDLE* holder, Attempt attempt, ErrorCode* code) {
+  SavedPosition = SetFilePointer(*holder, 0, nullptr, FILE_CURRENT);
+  for (;;) {
+    FileLastError = 0;
+    ErrorCode failure = attempt();
+    if (failure == 0) return true;
+    for (;;) {
+      if (IoError(failure) == IoAnswer::Abort) {
+        CloseSlot(holder);
+        *code = failure;
+        return false;
+      }
+      if (SetFilePointer(*holder, SavedPosition, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER) break;
+      failure = GetLastError();
+    }
+  }
+}
+
+}  // namespace
+
+bool ResolveFileName(const char* name, const char** resolved, ErrorCode* code) {
+  const BaseFolders bases = {&CurrentFolderBase, &g_windowsFolder, &g_systemFolder};
+  if (ResolvePrefixedName(name, bases, ResolvedName, sizeof ResolvedName, resolved)) return true;
+  *code = ERROR_FILENAME_EXCED_RANGE;
+  return false;
+}
+
+bool JoinPath(char* folder, const char* name) { return JoinPathIn(folder, kPathSize, name); }
+
+bool FileOpen(const char* name, std::uint32_t modeCode, HANDLE* handle, std::uint32_t* size, ErrorCode* code) {
+  const char* path = nullptr;
+  if (!ResolveFileName(name, &path, code)) {
+    Fail(*code, code);
+    return false;
+  }
+  const OpenMode& mode = FindMode(modeCode);
+  HANDLE file = CreateFileA(path, mode.access, mode.sharing, nullptr, mode.disposition, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    LastOpenedHandle = INVALID_HANDLE_VALUE;
+    Fail(GetLastError(), code);
+    return false;
+  }
+  BY_HANDLE_FILE_INFORMATION info;
+  ErrorCode failure = 0;
+  if (!GetFileInformationByHandle(file, &info)) {
+    failure = GetLastError();
+  } else if (info.nFileSizeHigh != 0) {
+    failure = Raise(msg::FileTooLarge);
+  } else if (mode.toEnd && SetFilePointer(file, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {
+    failure = GetLastError();
+  }
+  if (failure != 0) {
+    CloseHandle(file);
+    LastOpenedHandle = nullptr;
+    Fail(failure, code);
+    return false;
+  }
+  LastOpenedHandle = file;
+  *handle = file;
+  *size = info.nFileSizeLow;
+  return true;
+}
+
+void FileCloseReader() { CloseSlot(&ReaderSlot); }
+
+void FileCloseWriter() { CloseSlot(&WriterSlot); }
+
+bool FileRead(HANDLE* holder, void* buffer, std::uint32_t count, ErrorCode* code) {
+  return Guarded(holder, [&]() -> ErrorCode {
+    DWORD done = 0;
+    if (!ReadFile(*holder, buffer, count, &done, nullptr)) return GetLastError();
+    if (done == 0) return Raise(msg::ReadPastEnd);
+    if (done < count) return Raise(msg::NotAllRead);
+    return 0;
+  }, code);
+}
+
+bool FileWrite(HANDLE* holder, const void* data, std::uint32_t count, ErrorCode* code) {
+  return Guarded(holder, [&]() -> ErrorCode {
+    DWORD done = 0;
+    if (!WriteFile(*holder, data, count, &done, nullptr)) return GetLastError();
+    if (done < count) return Raise(msg::NotAllWritten);
+    return 0;
+  }, code);
+}
+
+bool FileSeek(HANDLE* holder, std::int32_t offset, DWORD method, DWORD* position, ErrorCode* code) {
+  return Guarded(holder, [&]() -> ErrorCode {
+    DWORD moved = SetFilePointer(*holder, offset, nullptr, method);
+    if (moved == INVALID_SET_FILE_POINTER) return GetLastError();
+    *position = moved;
+    return 0;
+  }, code);
+}
+
+bool FileFillBuffer(std::uint32_t wanted, std::uint32_t already, std::uint32_t* read, std::uint32_t* unread,
+                    ErrorCode* code) {
+  *read = 0;
+  *unread = wanted;
+  if (wanted == 0) return true;
+  if (already >= kIoBufferSize) {
+    *code = msg::ExceedsBuffer;
+    return false;
+  }
+  const std::uint32_t room = static_cast<std::uint32_t>(kIoBufferSize) - already;
+  const std::uint32_t count = wanted < room ? wanted : room;
+  if (!FileRead(&ReaderSlot, IoBuffer + already, count, code)) return false;
+  *read = count;
+  *unread = wanted - count;
+  return true;
+}
+
+bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint32_t* size, ErrorCode* code) {
+  HANDLE file;
+  std::uint32_t fileSize;
+  if (!FileOpen(name, ModeRead, &file, &fileSize, code)) return false;
+  // Size and extra bytes together must fit in 32 bits, or the block would be
+  // smaller than the read that follows.
+  void* data = nullptr;
+  if (fileSize <= 0xFFFFFFFFu - extra) data = MemAlloc(GMEM_FIXED | GMEM_ZEROINIT, std::size_t{fileSize} + extra);
+  if (data == nullptr) {
+    CloseSlot(&LastOpenedHandle);
+    *code = ERROR_NOT_ENOUGH_MEMORY;
+    return false;
+  }
+  if (fileSize != 0 && !FileRead(&LastOpenedHandle, data, fileSize, code)) {
+    CloseSlot(&LastOpenedHandle);
+    MemFree(&data);
+    return false;
+  }
+  CloseSlot(&LastOpenedHandle);
+  *block = data;
+  *size = fileSize;
+  return true;
+}
+
+bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code) {
+  std::uint32_t ignored;
+  if (!FileOpen(name, ModeCreate, &WriterSlot, &ignored, code)) return false;
+  bool written = count == 0 || FileWrite(&WriterSlot, data, count, code);
+  FileCloseWriter();
+  return written;
+}
+
+void* MemAlloc(UINT flags, std::size_t size) { return reinterpret_cast<void*>(GlobalAlloc(flags, size)); }
+
+void MemFree(void** variable) {
+  void* block = *variable;
+  if (block == nullptr) return;
+  *variable = nullptr;
+  GlobalFree(reinterpret_cast<HGLOBAL>(block));
+}

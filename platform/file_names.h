@@ -1,0 +1,34 @@
+// Prefixed file names and path joining. Portable: plain text in fixed buffers.
+//
+//   +C<name>  a file in the current folder (its base is empty)
+//   +W<name>  a file in the Windows folder
+//   +S<name>  a file in the System folder
+// Any other name, "+X..." included, is used as it stands.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+constexpr std::size_t kPathSize = 260;
+
+struct FolderText {
+  char text[kPathSize];
+  std::uint32_t length;  // in bytes, the trailing backslash included
+};
+
+struct BaseFolders {
+  const FolderText* current;
+  const FolderText* windows;
+  const FolderText* system;
+};
+
+// The name to hand to Windows: `name` itself, or `out` holding the base folder
+// followed by the rest of the name. False (out left empty) when the result
+// would not fit in `size` bytes with its terminator.
+bool ResolvePrefixedName(const char* name, const BaseFolders& bases, char* out, std::size_t size,
+                         const char** resolved);
+
+// Appends a backslash unless the folder text is empty or ends in a colon or a
+// backslash, then the name. False, leaving the folder as it was, when the
+// result does not fit in `size` bytes.
+bool JoinPathIn(char* folder, std::size_t size, const char* name);
