@@ -18,4 +18,10 @@ if(VEXO_BUILD_TESTS)
   )
   target_link_libraries(vexo_unit_tests PRIVATE vexo_core GTest::gtest_main)
   gtest_discover_tests(vexo_unit_tests TEST_PREFIX "native." PROPERTIES LABELS native)
+
+  # The end-to-end driver's script lexer is portable; its own test runs natively.
+  add_executable(script_lexer_test tests/driver/test/script_lexer_test.cpp tests/driver/script_lexer.cpp
+    tests/driver/text_format.cpp)
+  add_test(NAME native.script_lexer COMMAND script_lexer_test)
+  set_tests_properties(native.script_lexer PROPERTIES LABELS native)
 endif()

@@ -56,7 +56,7 @@ set_tests_properties(exports PROPERTIES LABELS win)
 
 file(GLOB VEXO_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/driver/*.cpp)
 add_executable(driver ${VEXO_DRIVER_SOURCES})
-target_link_libraries(driver PRIVATE user32 gdi32 advapi32 shell32)
+target_link_libraries(driver PRIVATE vexo_core user32 gdi32 advapi32 shell32)
 target_link_options(driver PRIVATE -static -static-libgcc -static-libstdc++)
 
 if(VEXO_BUILD_TESTS)

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "commands.h"
+
+// Processes: commands_process.cpp
+void RunStart(Session& session, const Args& args);
+void RunExpectExit(Session& session, const Args& args);
+void RunExpectNoWindow(Session& session, const Args& args);
+void RunSleep(Session& session, const Args& args);
+
+// Finding windows: commands_find.cpp
+void RunWaitWindow(Session& session, const Args& args);
+void RunExpectMsgbox(Session& session, const Args& args);
+void RunExpectGone(Session& session, const Args& args);
+
+// Window state: commands_state.cpp
+void RunExpectText(Session& session, const Args& args);
+void RunExpectCheck(Session& session, const Args& args);
+void RunExpectEnabled(Session& session, const Args& args);
+void RunExpectVisible(Session& session, const Args& args);
+void RunExpectRect(Session& session, const Args& args);
+void RunExpectOwner(Session& session, const Args& args);
+void RunExpectIconic(Session& session, const Args& args);
+void RunExpectForeground(Session& session, const Args& args);
+
+// User input: commands_input.cpp
+void RunPress(Session& session, const Args& args);
+void RunCommand(Session& session, const Args& args);
+void RunClick(Session& session, const Args& args);
+void RunKey(Session& session, const Args& args);
+void RunClose(Session& session, const Args& args);
+void RunMinimize(Session& session, const Args& args);
+
+// Looking at the screen: commands_capture.cpp
+void RunScreenshot(Session& session, const Args& args);
+void RunDump(Session& session, const Args& args);

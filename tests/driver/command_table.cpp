@@ -1,0 +1,38 @@
+#include "command_handlers.h"
+
+namespace {
+
+const Command kCommandTable[] = {
+    {"start", 3, 4, RunStart},
+    {"wait-window", 4, 5, RunWaitWindow},
+    {"expect-msgbox", 6, 7, RunExpectMsgbox},
+    {"expect-text", 3, 4, RunExpectText},
+    {"expect-check", 3, 4, RunExpectCheck},
+    {"expect-enabled", 3, 4, RunExpectEnabled},
+    {"expect-visible", 3, 4, RunExpectVisible},
+    {"expect-rect", 6, 7, RunExpectRect},
+    {"expect-owner", 2, 3, RunExpectOwner},
+    {"press", 2, 2, RunPress},
+    {"command", 2, 2, RunCommand},
+    {"click", 3, 3, RunClick},
+    {"key", 2, 3, RunKey},
+    {"close", 1, 1, RunClose},
+    {"minimize", 1, 1, RunMinimize},
+    {"expect-iconic", 2, 3, RunExpectIconic},
+    {"expect-foreground", 1, 2, RunExpectForeground},
+    {"expect-no-window", 1, 2, RunExpectNoWindow},
+    {"expect-exit", 2, 3, RunExpectExit},
+    {"expect-gone", 1, 2, RunExpectGone},
+    {"sleep", 1, 1, RunSleep},
+    {"screenshot", 1, 2, RunScreenshot},
+    {"dump", 1, 1, RunDump},
+};
+
+}  // namespace
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& c : kCommandTable) {
+    if (name == c.name) return &c;
+  }
+  return nullptr;
+}

@@ -1,0 +1,64 @@
+#include <vector>
+
+#include "command_handlers.h"
+#include "script_errors.h"
+#include "step_args.h"
+#include "text_format.h"
+#include "window_probe.h"
+
+namespace {
+
+std::string ExitCodeText(DWORD code) {
+  return code > 0xFFFF ? std::to_string(code) + " (" + Hex(code) + ")" : std::to_string(code);
+}
+
+}  // namespace
+
+void RunStart(Session& session, const Args& args) {
+  // CreateProcessA may write into the command line, so it gets a private copy.
+  std::vector<char> command_line(args[2].begin(), args[2].end());
+  command_line.push_back('\0');
+  const char* directory = args.size() > 3 ? args[3].c_str() : nullptr;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(args[1].c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup,
+                      &info)) {
+    throw StepFailure("expected to start " + Quoted(args[1]) + ", CreateProcess failed with error " +
+                      std::to_string(GetLastError()));
+  }
+  UniqueHandle thread(info.hThread);
+  session.AddProcess(args[0], UniqueHandle(info.hProcess), info.dwProcessId);
+}
+
+void RunExpectExit(Session& session, const Args& args) {
+  const TrackedProcess& process = session.Process(args[0]);
+  DWORD expected = static_cast<DWORD>(IntegerArg(args[1], -0x80000000LL, 0xFFFFFFFFLL));
+  DWORD timeout = TimeoutArg(args, 2);
+  if (WaitForSingleObject(process.handle.Get(), timeout) != WAIT_OBJECT_0)
+    throw StepFailure("expected " + args[0] + " to exit with code " + ExitCodeText(expected) + " within " +
+                      std::to_string(timeout) + " ms, it is still running");
+  DWORD code = 0;
+  GetExitCodeProcess(process.handle.Get(), &code);
+  if (code != expected)
+    throw StepFailure("expected " + args[0] + " to exit with code " + ExitCodeText(expected) +
+                      ", it exited with code " + ExitCodeText(code));
+}
+
+void RunExpectNoWindow(Session& session, const Args& args) {
+  const TrackedProcess& process = session.Process(args[0]);
+  DWORD timeout = TimeoutArg(args, 1);
+  const ULONGLONG deadline = GetTickCount64() + timeout;
+  for (;;) {
+    std::vector<HWND> shown = probe::TopLevelWindows(process.pid, true);
+    if (!shown.empty())
+      throw StepFailure("expected " + args[0] + " to show no window, found " +
+                        probe::Describe(shown.front(), nullptr));
+    if (WaitForSingleObject(process.handle.Get(), 10) == WAIT_OBJECT_0) return;
+    if (GetTickCount64() >= deadline)
+      throw StepFailure("expected " + args[0] + " to exit within " + std::to_string(timeout) +
+                        " ms, it is still running");
+  }
+}
+
+void RunSleep(Session&, const Args& args) { Sleep(static_cast<DWORD>(IntegerArg(args[0], 0, 24LL * 3600 * 1000))); }

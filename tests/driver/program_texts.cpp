@@ -1,0 +1,48 @@
+#include "program_texts.h"
+
+#include <cstdlib>
+
+#include "shell/message_texts.h"
+
+namespace {
+
+struct NamedText {
+  const char* name;
+  const char* text;
+};
+
+const NamedText kTexts[] = {
+    {"TEXT_ERROR_TITLE", text::kErrorBoxTitle},
+    {"TEXT_MAIN_TITLE", text::kMainWindowTitle},
+    {"TEXT_ABOUT", text::kAbout},
+    {"TEXT_SYNTAX", text::kSyntax},
+    {"TEXT_QUOTATION_ERROR", text::kQuotationError},
+    {"TEXT_TOO_MANY_ARGUMENTS", text::kTooManyArguments},
+    {"TEXT_ABORT_RETRY_QUESTION", text::kAbortRetryQuestion},
+};
+
+const char* MessageById(ErrorCode id) {
+  for (const MessagePair& pair : kMessageTableTexts) {
+    if (pair.id == id) return pair.text;
+  }
+  for (const MessagePair& pair : BuiltInMessages) {
+    if (pair.id == id) return pair.text;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<std::string> ProgramText(const std::string& name) {
+  for (const NamedText& named : kTexts) {
+    if (name == named.name) return std::string(named.text);
+  }
+  if (name.size() == 12 && name.compare(0, 4, "MSG_") == 0) {
+    char* end = nullptr;
+    const unsigned long id = std::strtoul(name.c_str() + 4, &end, 16);
+    if (*end == 0) {
+      if (const char* text = MessageById(static_cast<ErrorCode>(id))) return std::string(text);
+    }
+  }
+  return std::nullopt;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "unique_handle.h"
+
+struct TrackedProcess {
+  std::string name;
+  UniqueHandle handle;
+  DWORD pid = 0;
+};
+
+// What a running script has bound to names. Ending the session terminates every process it started
+// that still runs, so no test leaves a program behind.
+class Session {
+ public:
+  Session() = default;
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+  ~Session() { TerminateRunning(); }
+
+  // A name bound again keeps the earlier process tracked, so it is still terminated at the end.
+  void AddProcess(const std::string& name, UniqueHandle handle, DWORD pid);
+  const TrackedProcess& Process(const std::string& name) const;
+
+  void BindWindow(const std::string& name, HWND window);
+  // The window bound to `name`, which may have been destroyed since.
+  HWND Window(const std::string& name) const;
+  // Like Window(), but the step fails when the window no longer exists.
+  HWND LiveWindow(const std::string& name) const;
+  // `none` is no window; anything else must be a bound name.
+  HWND WindowOrNone(const std::string& name) const;
+  // A bound name for `window` if it has one, else its handle and caption.
+  std::string WindowLabel(HWND window) const;
+
+  void TerminateRunning();
+
+ private:
+  std::vector<TrackedProcess> processes_;
+  std::map<std::string, HWND> windows_;
+};
