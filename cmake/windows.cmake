@@ -20,6 +20,7 @@ set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${V
 # Everything that calls Win32, apart from the entry point, so tests can link it.
 # An object library, so the exported dialog procedures are always linked in.
 add_library(vexo_win OBJECT
+  archive/extract_win.cpp
   installer/main_window_win.cpp
   platform/file_last_error.cpp
   platform/file_layer_win.cpp
@@ -66,9 +67,11 @@ if(VEXO_BUILD_TESTS)
 
   add_executable(vexo_win_tests
     tests/win/abort_retry_test.cpp
+    tests/win/archive_fixture.cpp
     tests/win/control_colour_test.cpp
     tests/win/dispatch_test.cpp
     tests/win/error_report_test.cpp
+    tests/win/extract_test.cpp
     tests/win/file_layer_test.cpp
     tests/win/instance_test.cpp
     tests/win/prompt_answerer.cpp

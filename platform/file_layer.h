@@ -51,7 +51,10 @@ bool FileFillBuffer(std::uint32_t wanted, std::uint32_t already, std::uint32_t* 
                     ErrorCode* code);
 // A new block holding the whole file and `extra` zero bytes after it.
 bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint32_t* size, ErrorCode* code);
-bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code);
+// `created`, when given, tells a caller whose write failed whether the file had
+// been created (and so holds a partial copy) or the open itself failed.
+bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code,
+                  bool* created = nullptr);
 
 void* MemAlloc(UINT flags, std::size_t size);
 // Sets the variable to 0, then frees the block; a variable holding 0 is left alone.

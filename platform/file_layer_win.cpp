@@ -198,9 +198,11 @@ bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint3
   return true;
 }
 
-bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code) {
+bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code, bool* created) {
   std::uint32_t ignored;
+  if (created != nullptr) *created = false;
   if (!FileOpen(name, ModeCreate, &WriterSlot, &ignored, code)) return false;
+  if (created != nullptr) *created = true;
   bool written = count == 0 || FileWrite(&WriterSlot, data, count, code);
   FileCloseWriter();
   return written;

@@ -70,6 +70,11 @@ const char kAbortRetryQuestion[] = "Do you want to (A)bort or (R)etry?";
 const char kAbortButton[] = "&Abort";
 const char kRetryButton[] = "&Retry";
 
+const char kPrefixTooLong[] = "Database name string parameter for 'Extract' is too long!";
+const char kArchiveAccess[] = "Error accessing ";
+const char kNotAnArchive[] = "Not a QPK file type - ";
+const char kChecksumIncorrect[] = "Checksum is incorrect for ";
+
 const char kErrorPrefix[] = "Error ";
 const char kErrorSuffix[] = " has occured!";
 }  // namespace text

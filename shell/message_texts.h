@@ -77,6 +77,11 @@ extern const char kAbortRetryQuestion[];
 extern const char kAbortButton[];
 extern const char kRetryButton[];
 
+extern const char kPrefixTooLong[];
+extern const char kArchiveAccess[];
+extern const char kNotAnArchive[];
+extern const char kChecksumIncorrect[];
+
 extern const char kErrorPrefix[];
 extern const char kErrorSuffix[];
 }  // namespace text

@@ -1,0 +1,144 @@
+#include "archive/archive_format.h"
+
+#include <cstring>
+
+#include "archive/archive_key.h"
+#include "shell/byte_order.h"
+
+ArchiveEntry ArchiveDirectory[kMaxArchiveEntries + 1];
+
+namespace {
+
+// The key as native words: XOR is bytewise, so loading data and key the same
+// way gives the byte rule's result on any byte order.
+struct KeyWords {
+  std::uint32_t words[kArchiveKeySize / 4];
+  KeyWords() { std::memcpy(words, ArchiveKey, sizeof words); }
+};
+const KeyWords& Key() {
+  static const KeyWords key;
+  return key;
+}
+
+std::uint32_t LoadWord(const std::uint8_t* p) {
+  std::uint32_t w;
+  std::memcpy(&w, p, 4);
+  return w;
+}
+
+void StoreWord(std::uint8_t* p, std::uint32_t w) { std::memcpy(p, &w, 4); }
+
+// The remaining 0 to 3 bytes, key index continuing from `at`.
+void XorTail(std::uint8_t* region, std::size_t at, std::size_t size) {
+  for (; at < size; ++at) region[at] ^= ArchiveKey[at % kArchiveKeySize];
+}
+
+std::uint32_t TailWord(const std::uint8_t* region, std::size_t at, std::size_t size) {
+  std::uint32_t word = 0;
+  for (std::size_t i = 0; at + i < size; ++i) word |= static_cast<std::uint32_t>(region[at + i]) << (8 * i);
+  return word;
+}
+
+}  // namespace
+
+void ArchiveXor(std::uint8_t* region, std::size_t size) {
+  const std::uint32_t* key = Key().words;
+  const std::size_t words = size / 4;
+  for (std::size_t i = 0; i < words; ++i) {
+    StoreWord(region + 4 * i, LoadWord(region + 4 * i) ^ key[i % (kArchiveKeySize / 4)]);
+  }
+  XorTail(region, words * 4, size);
+}
+
+std::uint32_t ArchiveChecksum(const std::uint8_t* region, std::size_t size) {
+  std::uint32_t sum = 0;
+  const std::size_t words = size / 4;
+  for (std::size_t i = 0; i < words; ++i) sum += GetLe32(region + 4 * i);
+  return sum + TailWord(region, words * 4, size);
+}
+
+std::uint32_t ArchiveXorChecksum(std::uint8_t* region, std::size_t size) {
+  const std::uint32_t* key = Key().words;
+  std::uint32_t sum = 0;
+  const std::size_t words = size / 4;
+  for (std::size_t i = 0; i < words; ++i) {
+    std::uint8_t* at = region + 4 * i;
+    StoreWord(at, LoadWord(at) ^ key[i % (kArchiveKeySize / 4)]);
+    sum += GetLe32(at);
+  }
+  XorTail(region, words * 4, size);
+  return sum + TailWord(region, words * 4, size);
+}
+
+std::uint32_t CodeWord(const char code[4]) { return GetLe32(reinterpret_cast<const std::uint8_t*>(code)); }
+
+void EncodeEntry(const ArchiveEntry& entry, std::uint8_t* record) {
+  SetLe32(record, entry.marker);
+  SetLe32(record + 4, entry.dataOffset);
+  SetLe32(record + 8, entry.dataSize);
+  SetLe32(record + 12, entry.checksum);
+  std::memcpy(record + 16, entry.name, kEntryNameSize);
+  std::memcpy(record + 48, entry.creator, 4);
+  std::memcpy(record + 52, entry.type, 4);
+}
+
+ArchiveEntry DecodeEntry(const std::uint8_t* record) {
+  ArchiveEntry entry;
+  entry.marker = GetLe32(record);
+  entry.dataOffset = GetLe32(record + 4);
+  entry.dataSize = GetLe32(record + 8);
+  entry.checksum = GetLe32(record + 12);
+  std::memcpy(entry.name, record + 16, kEntryNameSize);
+  std::memcpy(entry.creator, record + 48, 4);
+  std::memcpy(entry.type, record + 52, 4);
+  return entry;
+}
+
+LayoutResult ReadArchiveDirectory(const std::uint8_t* file, std::uint32_t size, ArchiveEntry* directory,
+                                  std::uint32_t* count) {
+  if (size < kMinArchiveSize) return LayoutResult::NotAnArchive;
+  const std::uint32_t n = GetLe32(file);
+  if (n == 0 || n > kMaxArchiveEntries) return LayoutResult::NotAnArchive;
+  const std::uint32_t dataStart = DataAreaStart(n);
+  if (size < dataStart || size - dataStart < kBytesAfterEndRecord) return LayoutResult::NotAnArchive;
+
+  static std::uint8_t restored[kArchiveEntrySize * (kMaxArchiveEntries + 1)];
+  const std::size_t regionSize = kArchiveEntrySize * (n + 1);
+  std::memcpy(restored, file + 4, regionSize);
+  ArchiveXor(restored, regionSize);
+
+  for (std::uint32_t i = 0; i <= n; ++i) directory[i] = DecodeEntry(restored + kArchiveEntrySize * i);
+  for (std::uint32_t i = 0; i < n; ++i) {
+    const ArchiveEntry& e = directory[i];
+    if (e.marker != kEntryMarker || e.dataOffset < dataStart || e.dataOffset > size ||
+        e.dataSize > size - e.dataOffset || e.name[0] == 0) {
+      return LayoutResult::NotAnArchive;
+    }
+  }
+  const std::uint8_t* end = restored + kArchiveEntrySize * n;
+  for (std::size_t i = 0; i < kArchiveEntrySize; ++i) {
+    if (end[i] != 0) return LayoutResult::NotAnArchive;
+  }
+  *count = n;
+  return LayoutResult::Valid;
+}
+
+bool IsSelected(const ArchiveEntry& entry, const ArchiveSelection& selection) {
+  if ((CodeWord(entry.creator) & selection.creatorMask) != selection.creatorValue) return false;
+  if ((CodeWord(entry.type) & selection.typeMask) != selection.typeValue) return false;
+  for (std::size_t i = 0; selection.namePrefix[i] != 0; ++i) {
+    if (i >= kEntryNameSize || selection.namePrefix[i] != entry.name[i]) return false;
+  }
+  return true;
+}
+
+void EntryFileName(const char (&name)[kEntryNameSize], char (&out)[kEntryFileNameSize]) {
+  static const char kForbidden[] = "*?|><\\/:";
+  std::size_t length = 0;
+  while (length < kEntryNameSize && name[length] != 0) {
+    const unsigned char c = static_cast<unsigned char>(name[length]);
+    out[length] = (c < 0x20 || std::strchr(kForbidden, c) != nullptr) ? '_' : name[length];
+    ++length;
+  }
+  std::memcpy(out + length, ".pdb", 5);
+}

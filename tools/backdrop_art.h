@@ -1,0 +1,11 @@
+// The installer window's backdrop picture, drawn from the main window's control
+// rows so that every picture sits exactly on its area and every control on a
+// plain spot of its own background colour.
+#pragma once
+
+#include "tools/indexed_canvas.h"
+
+constexpr int kBackdropWidth = 1024;
+constexpr int kBackdropHeight = 768;
+
+IndexedCanvas DrawBackdrop();
