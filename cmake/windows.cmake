@@ -13,7 +13,12 @@ add_custom_command(OUTPUT ${VEXO_GENERATED}/msgtable.bin
 add_custom_command(OUTPUT ${VEXO_GENERATED}/shellicon.ico ${VEXO_GENERATED}/shellicon2.ico
   COMMAND ${VEXO_HOST_TOOLS}/make_icons ${VEXO_GENERATED}/shellicon.ico ${VEXO_GENERATED}/shellicon2.ico
   DEPENDS ${VEXO_HOST_TOOLS}/make_icons)
-set(VEXO_RESOURCE_INPUTS ${VEXO_GENERATED}/msgtable.bin ${VEXO_GENERATED}/shellicon.ico ${VEXO_GENERATED}/shellicon2.ico)
+# The picture a publisher chose (VEXO_BACKDROP), under the name the resource script uses.
+add_custom_command(OUTPUT ${VEXO_GENERATED}/backdrop.pcx
+  COMMAND ${CMAKE_COMMAND} -E copy ${VEXO_BACKDROP} ${VEXO_GENERATED}/backdrop.pcx
+  DEPENDS ${VEXO_BACKDROP})
+set(VEXO_RESOURCE_INPUTS ${VEXO_GENERATED}/msgtable.bin ${VEXO_GENERATED}/shellicon.ico
+  ${VEXO_GENERATED}/shellicon2.ico ${VEXO_GENERATED}/backdrop.pcx)
 add_custom_target(vexo_resource_inputs DEPENDS ${VEXO_RESOURCE_INPUTS})
 set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${VEXO_RESOURCE_INPUTS}")
 
@@ -22,6 +27,9 @@ set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${V
 add_library(vexo_win OBJECT
   archive/extract_win.cpp
   installer/main_window_win.cpp
+  installer/palm_setup_win.cpp
+  installer/settings_win.cpp
+  palm/palm_user_win.cpp
   platform/file_last_error.cpp
   platform/file_layer_win.cpp
   platform/registry_win.cpp
@@ -31,13 +39,14 @@ add_library(vexo_win OBJECT
   shell/instance_win.cpp
   shell/process_state.cpp
   shell/startup_win.cpp
+  ui/backdrop_win.cpp
   ui/brush_cache.cpp
   ui/control_colour_win.cpp
   ui/dialog_procs_win.cpp
   ui/window_builder_win.cpp
   ui/window_record.cpp
 )
-target_link_libraries(vexo_win PUBLIC vexo_core user32 gdi32 advapi32 shell32 oleaut32)
+target_link_libraries(vexo_win PUBLIC vexo_core vexo_pcx user32 gdi32 advapi32 shell32 oleaut32)
 
 add_library(vexo_resources OBJECT resources/vexoload.rc)
 target_include_directories(vexo_resources PRIVATE ${CMAKE_SOURCE_DIR} ${VEXO_GENERATED})
@@ -60,6 +69,25 @@ add_executable(driver ${VEXO_DRIVER_SOURCES})
 target_link_libraries(driver PRIVATE vexo_core user32 gdi32 advapi32 shell32)
 target_link_options(driver PRIVATE -static -static-libgcc -static-libstdc++)
 
+include(cmake/qpk.cmake)
+target_link_options(qpk PRIVATE -static -static-libgcc -static-libstdc++)
+
+# Stand-ins the scenarios and the demo put beside the program.
+add_executable(setup_stub WIN32 tools/setup_stub.cpp)
+set_target_properties(setup_stub PROPERTIES OUTPUT_NAME Setup RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+target_link_options(setup_stub PRIVATE -static -static-libgcc -static-libstdc++)
+
+# The scenarios' fixtures: the sample archive and a Palm Desktop user list made by
+# the native tools.
+set(VEXO_FIXTURES ${CMAKE_BINARY_DIR}/fixtures)
+add_custom_command(OUTPUT ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VEXO_FIXTURES}
+  COMMAND ${CMAKE_COMMAND} -E copy ${VEXO_HOST_TOOLS}/samples/Vexo.qpk ${VEXO_FIXTURES}/Vexo.qpk
+  COMMAND ${VEXO_HOST_TOOLS}/palmusers ${VEXO_FIXTURES}/Users.dat --sync-preference
+    "1234:Jo Player:PlayerJ" "77:Second Player:PlayerS"
+  DEPENDS ${VEXO_HOST_TOOLS}/samples/Vexo.qpk ${VEXO_HOST_TOOLS}/palmusers)
+add_custom_target(vexo_fixtures ALL DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat)
+
 if(VEXO_BUILD_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -74,6 +102,8 @@ if(VEXO_BUILD_TESTS)
     tests/win/extract_test.cpp
     tests/win/file_layer_test.cpp
     tests/win/instance_test.cpp
+    tests/win/palm_setup_test.cpp
+    tests/win/palm_user_test.cpp
     tests/win/prompt_answerer.cpp
     tests/win/registry_test.cpp
     tests/win/scratch_folder.cpp
@@ -82,7 +112,7 @@ if(VEXO_BUILD_TESTS)
     $<TARGET_OBJECTS:vexo_resources>
   )
   target_include_directories(vexo_win_tests PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(vexo_win_tests PRIVATE vexo_win gtest_main)
+  target_link_libraries(vexo_win_tests PRIVATE vexo_win palm_user_list_writer gtest_main)
   target_link_options(vexo_win_tests PRIVATE -static -static-libgcc -static-libstdc++)
   gtest_discover_tests(vexo_win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60 PROPERTIES LABELS win)
@@ -94,6 +124,9 @@ if(VEXO_BUILD_TESTS)
     set(${out} "Z:${windows}" PARENT_SCOPE)
   endfunction()
   vexo_wine_path(VEXO_EXE_WINE ${CMAKE_BINARY_DIR}/VexoLoad.exe)
+  vexo_wine_path(VEXO_BIN_WINE ${CMAKE_BINARY_DIR})
+  vexo_wine_path(VEXO_FIXTURES_WINE ${VEXO_FIXTURES})
+  vexo_wine_path(VEXO_SCENARIOS_WINE ${CMAKE_SOURCE_DIR}/tests/scenarios)
   file(GLOB VEXO_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scenarios/*.scn)
   foreach(script ${VEXO_SCENARIOS})
     get_filename_component(name ${script} NAME_WE)
@@ -102,7 +135,8 @@ if(VEXO_BUILD_TESTS)
     vexo_wine_path(work_wine ${work})
     vexo_wine_path(script_wine ${script})
     add_test(NAME scenario.${name}
-      COMMAND driver ${script_wine} "EXE=${VEXO_EXE_WINE}" "WORK=${work_wine}"
+      COMMAND driver ${script_wine} "EXE=${VEXO_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}"
+        "FIXTURES=${VEXO_FIXTURES_WINE}" "SCENARIOS=${VEXO_SCENARIOS_WINE}"
       WORKING_DIRECTORY ${work})
     set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE)
   endforeach()

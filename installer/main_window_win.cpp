@@ -1,22 +1,71 @@
 #include "installer/main_window.h"
 
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "archive/extract.h"
+#include "installer/main_window_rows.h"
+#include "installer/palm_setup.h"
+#include "platform/file_layer.h"
 #include "resources/resource_ids.h"
 #include "shell/instance_win.h"
+#include "shell/message_texts.h"
 #include "shell/process_state.h"
+#include "palm/palm_user.h"
+#include "ui/backdrop.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
 
 namespace {
 
-// INTERIM: a plain modeless dialog stands in for the installer window until the
-// installer arrives, so that start-up, the main loop and the single-instance
-// rule run end to end through the window framework.
+constexpr int kCancelButton = 0x76;
+constexpr int kUserNameLabel = 0x8C;
+constexpr char kArchiveFile[] = "+CVexo.qpk";
+constexpr char kOtherInstaller[] = "+CSetup.exe";
+constexpr std::uint32_t kVexoCreator = 0x6F786556;  // "Vexo" as stored
+
 const MessageMapRow kMainWindowMessages[] = {
     {CloseMainWindow, WM_CLOSE},
+    {QuitRuleHandler, WM_DESTROY},
+    {PaintBackdrop, WM_PAINT},
+    {RefitBackdrop, WM_DISPLAYCHANGE},
+    {RefitBackdrop, WM_SYSCOLORCHANGE},
     VEXO_STANDARD_MESSAGE_ROWS,
 };
-const CommandMapRow kMainWindowCommands[] = {{kEndOfCommandMap, nullptr}};
-const ControlDescriptor kMainWindowRows[] = {{kEndOfDescriptors, 0, 0, 0, 0, 0, nullptr, 0, 0, 0}};
+
+const CommandMapRow kMainWindowCommands[] = {
+    {kCancelButton, CloseMainWindow},
+    {kEndOfCommandMap, nullptr},
+};
+
+// A plain file of that name exists (a folder of that name does not count).
+bool FileIsThere(const char* prefixedName, const char** resolved) {
+  ErrorCode ignored;
+  if (!ResolveFileName(prefixedName, resolved, &ignored)) return false;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(*resolved, &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Without the archive but beside the other installer, that one is started
+// and this one ends without a word.
+bool CheckForArchive(ErrorCode* code) {
+  const char* name = nullptr;
+  if (FileIsThere(kArchiveFile, &name)) return true;
+  if (!FileIsThere(kOtherInstaller, &name)) return true;
+  ShellExecuteA(nullptr, nullptr, name, nullptr, nullptr, SW_SHOW);
+  *code = 0;
+  return false;
+}
+
+bool VerifyArchive(ErrorCode* code) {
+  std::strcpy(ArchiveName, kArchiveFile);
+  TargetFolder[0] = 0;
+  return Extract(kVexoCreator, 0xFFFFFFFF, 0, 0, nullptr, code);
+}
 
 }  // namespace
 
@@ -26,12 +75,24 @@ bool SetUpMainWindow(ErrorCode* code) {
     *code = GetLastError();
     return false;
   }
-  BuildWindow(&WindowTable[kMainWindowRecord], window, kMainWindowMessages, kMainWindowCommands, kMainWindowRows);
+  BuildWindow(&WindowTable[kMainWindowRecord], window, kMainWindowMessages, kMainWindowCommands, MainWindowRows);
+  if (!LoadBackdrop(IDR_BACKDROP, code)) return false;
+  FitBackdrop();
+  if (!CheckForArchive(code)) return false;
+  if (!RunPalmSetup(code)) return false;
+  if (!FindPalmUser(code)) return false;
+  MakeInstallFlagName();
+  if (!PrepareInstallFolder(code)) return false;
+  if (!VerifyArchive(code)) return false;
+  SetDlgItemTextA(window, kUserNameLabel, MainPalmUser.name);
   ShowWindow(window, SW_SHOWNORMAL);
   return true;
 }
 
 INT_PTR CloseMainWindow(HWND, UINT, WPARAM, LPARAM) {
+  MemFree(&ArchiveBlock);
+  MemFree(&MainPalmUser.image);
+  FreeBackdrop();
   WindowRecord* record = &WindowTable[kMainWindowRecord];
   if (record->window != nullptr) {
     DestroyWindow(record->window);

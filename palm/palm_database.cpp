@@ -40,11 +40,10 @@ PalmCheck CheckPalmDatabase(const std::uint8_t* bytes, std::size_t size) {
   if (header.name[0] == 0) return PalmCheck::EmptyName;
   std::uint32_t previous = 0;
   for (std::size_t i = 0; i < header.recordCount; ++i) {
-    PalmRecordEntry entry;
-    ReadPalmRecordEntry(bytes, size, i, &entry);
-    if (entry.dataOffset < listEnd || entry.dataOffset > size) return PalmCheck::RecordOutsideFile;
-    if (entry.dataOffset < previous) return PalmCheck::RecordsOutOfOrder;
-    previous = entry.dataOffset;
+    const std::uint32_t offset = GetBe32(bytes + kPalmHeaderSize + kPalmRecordEntrySize * i);
+    if (offset < listEnd || offset > size) return PalmCheck::RecordOutsideFile;
+    if (offset < previous) return PalmCheck::RecordsOutOfOrder;
+    previous = offset;
   }
   return PalmCheck::Valid;
 }
@@ -69,7 +68,7 @@ const char* PalmCheckText(PalmCheck check) {
 
 bool IsGameDatabaseHeader(const std::uint8_t* first72, std::size_t available) {
   if (available < kGameHeaderSize) return false;
-  return first72[0] != 0 && GetBe32(first72 + 36) != 0 && GetBe32(first72 + 40) != 0 &&
-         GetBe32(first72 + 48) == 0 && GetBe32(first72 + 52) == 0 && GetBe32(first72 + 56) == 0 &&
+  return first72[0] != 0 && GetBe32(first72 + 36) != 0 && GetBe32(first72 + 40) != 0 && GetBe32(first72 + 48) == 0 &&
+         GetBe32(first72 + 52) == 0 && GetBe32(first72 + 56) == 0 &&
          std::memcmp(first72 + kPalmCreatorOffset, kGameCreator, 4) == 0 && GetBe32(first72 + 68) == 0;
 }

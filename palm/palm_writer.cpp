@@ -1,6 +1,6 @@
 #include "palm/palm_writer.h"
 
-#include <cstring>
+#include <utility>
 
 #include "palm/palm_database.h"
 #include "shell/byte_order.h"
@@ -24,7 +24,7 @@ bool BuildPalmDatabase(const PalmDatabaseContents& contents, std::vector<std::ui
   if (size > 0xFFFFFFFFu) return false;
 
   std::vector<std::uint8_t> file;
-  file.reserve(size);
+  file.reserve(static_cast<std::size_t>(size));
   file.assign(name.begin(), name.end());
   file.resize(kPalmNameSize, 0);
   PutBe16(file, 0);

@@ -75,6 +75,12 @@ const char kArchiveAccess[] = "Error accessing ";
 const char kNotAnArchive[] = "Not a QPK file type - ";
 const char kChecksumIncorrect[] = "Checksum is incorrect for ";
 
+const char kMonoType[] = "Mono";
+const char kColourType[] = "Colour";
+const char kNewSetup[] = "New";
+const char kSetupDone[] = "OK";
+const char kDefaultModel[] = "Palm IIIc";
+
 const char kErrorPrefix[] = "Error ";
 const char kErrorSuffix[] = " has occured!";
 }  // namespace text

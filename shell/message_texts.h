@@ -82,6 +82,12 @@ extern const char kArchiveAccess[];
 extern const char kNotAnArchive[];
 extern const char kChecksumIncorrect[];
 
+extern const char kMonoType[];
+extern const char kColourType[];
+extern const char kNewSetup[];
+extern const char kSetupDone[];
+extern const char kDefaultModel[];
+
 extern const char kErrorPrefix[];
 extern const char kErrorSuffix[];
 }  // namespace text

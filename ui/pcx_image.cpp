@@ -87,13 +87,12 @@ void WriteHeaders(const Geometry& g, std::uint8_t* block) {
 }
 
 bool DecodeLines(const Geometry& g, RunReader& reader, std::uint8_t* block) {
-  const std::uint32_t kept = std::min(g.width, g.bytesPerLine);
   std::uint8_t* row = block + kPcxPixelsOffset + (g.height - 1) * g.stride;
   for (std::uint32_t line = 0; line < g.height; ++line, row -= g.stride) {
     for (std::uint32_t x = 0; x < g.bytesPerLine; ++x) {
       std::uint8_t value;
       if (!reader.Next(&value)) return false;
-      if (x < kept) row[x] = value;
+      if (x < g.width) row[x] = value;
     }
   }
   return true;

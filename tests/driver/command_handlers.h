@@ -34,3 +34,28 @@ void RunMinimize(Session& session, const Args& args);
 // Looking at the screen: commands_capture.cpp
 void RunScreenshot(Session& session, const Args& args);
 void RunDump(Session& session, const Args& args);
+
+// Preparing files and folders: commands_files.cpp
+void RunMkdir(Session& session, const Args& args);
+void RunRemove(Session& session, const Args& args);
+void RunCopy(Session& session, const Args& args);
+void RunWriteFile(Session& session, const Args& args);
+void RunWriteBytes(Session& session, const Args& args);
+void RunSetReadonly(Session& session, const Args& args);
+void RunHoldFile(Session& session, const Args& args);
+void RunReleaseFile(Session& session, const Args& args);
+
+// Checking files and folders: commands_file_checks.cpp
+void RunExpectFile(Session& session, const Args& args);
+void RunExpectNoFile(Session& session, const Args& args);
+void RunExpectFolder(Session& session, const Args& args);
+void RunExpectFiles(Session& session, const Args& args);
+void RunPrintFolder(Session& session, const Args& args);
+
+// The registry: commands_registry.cpp
+void RunRegSet(Session& session, const Args& args);
+void RunRegDeleteKey(Session& session, const Args& args);
+void RunRegDeleteValue(Session& session, const Args& args);
+void RunExpectReg(Session& session, const Args& args);
+void RunExpectNoReg(Session& session, const Args& args);
+void RunPrintReg(Session& session, const Args& args);

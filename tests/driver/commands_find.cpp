@@ -76,14 +76,18 @@ void RunExpectMsgbox(Session& session, const Args& args) {
   const TrackedProcess& process = session.Process(args[1]);
   std::optional<BoxIcon> icon = ParseBoxIcon(args[4]);
   if (!icon) throw ScriptError("expected an icon none, hand, exclamation, question or asterisk, got " + args[4]);
-  const std::string expected = BoxSummary(session, args[2], args[3], args[4], session.WindowOrNone(args[5]));
+  // "any" takes whatever owner the box has: the owner may be a window the script never saw.
+  const bool any_owner = args[5] == "any";
+  const HWND owner = any_owner ? nullptr : session.WindowOrNone(args[5]);
+  const std::string expected = BoxSummary(session, args[2], args[3], args[4], owner);
   HWND last_box = nullptr;
   HWND box = AwaitWindow(
       process, TimeoutArg(args, 6), "a message box of " + args[1] + " with " + expected,
       [&](HWND w) {
         if (!probe::IsMessageBox(w)) return false;
         last_box = w;
-        return ObservedBox(session, w) == expected;
+        const HWND wanted = any_owner ? GetWindow(w, GW_OWNER) : owner;
+        return ObservedBox(session, w) == BoxSummary(session, args[2], args[3], args[4], wanted);
       },
       [&] {
         return IsWindow(last_box) ? "a message box with " + ObservedBox(session, last_box)

@@ -47,12 +47,25 @@ std::vector<Step> ParseScript(const char* path, const VariableLookup& lookup) {
     try {
       std::vector<std::string> tokens = Tokenize(line, lookup);
       if (tokens.empty()) continue;
+      if (tokens[0] == "include") {
+        // Shared preparation, such as a machine ready for the installer.
+        if (tokens.size() != 2) throw ScriptError("include takes 1 argument");
+        for (Step& step : ParseScript(tokens[1].c_str(), lookup)) {
+          step.text = "[" + tokens[1] + ":" + std::to_string(step.line) + "] " + step.text;
+          step.line = number;
+          steps.push_back(std::move(step));
+        }
+        continue;
+      }
       const Command* command = FindCommand(tokens[0]);
       if (!command) throw ScriptError("unknown command " + tokens[0]);
       Args args(tokens.begin() + 1, tokens.end());
       if (args.size() < command->min_args || args.size() > command->max_args) {
         std::string range = std::to_string(command->min_args);
-        if (command->max_args != command->min_args) range += " to " + std::to_string(command->max_args);
+        if (command->max_args == kAnyNumber)
+          range = "at least " + range;
+        else if (command->max_args != command->min_args)
+          range += " to " + std::to_string(command->max_args);
         throw ScriptError(tokens[0] + " takes " + range + " arguments, got " + std::to_string(args.size()));
       }
       steps.push_back(Step{number, Trimmed(line), command, std::move(args)});

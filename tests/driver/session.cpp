@@ -53,3 +53,15 @@ void Session::TerminateRunning() {
     WaitForSingleObject(p.handle.Get(), 5000);
   }
 }
+
+void Session::HoldFile(const std::string& path_key, const std::string& holder, UniqueHandle handle) {
+  held_files_[path_key] = HeldFile{holder, std::move(handle)};
+}
+
+std::optional<std::string> Session::Holder(const std::string& path_key) const {
+  auto it = held_files_.find(path_key);
+  if (it == held_files_.end()) return std::nullopt;
+  return it->second.holder;
+}
+
+bool Session::ReleaseFile(const std::string& path_key) { return held_files_.erase(path_key) > 0; }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,19 @@ class Session {
 
   void TerminateRunning();
 
+  // Files the driver keeps open for a script, by FoldedName of their full path; `holder` names the hold
+  // in messages. They are closed on release or when the session ends.
+  void HoldFile(const std::string& path_key, const std::string& holder, UniqueHandle handle);
+  std::optional<std::string> Holder(const std::string& path_key) const;
+  bool ReleaseFile(const std::string& path_key);
+
  private:
+  struct HeldFile {
+    std::string holder;
+    UniqueHandle handle;
+  };
+
   std::vector<TrackedProcess> processes_;
   std::map<std::string, HWND> windows_;
+  std::map<std::string, HeldFile> held_files_;
 };

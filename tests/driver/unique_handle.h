@@ -16,6 +16,11 @@ class UniqueHandle {
   UniqueHandle& operator=(const UniqueHandle&) = delete;
   ~UniqueHandle() { Reset(); }
 
+  // CreateFile reports failure as INVALID_HANDLE_VALUE rather than null.
+  static UniqueHandle FromFile(HANDLE handle) {
+    return UniqueHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+  }
+
   HANDLE Get() const { return handle_; }
   HANDLE Release() {
     HANDLE handle = handle_;

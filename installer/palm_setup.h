@@ -1,0 +1,22 @@
+// The Palm Setup step: the handheld's kind of screen, from the saved settings or
+// asked in the Palm Setup dialog.
+#pragma once
+
+#include <cstdint>
+
+#include "shell/error_code.h"
+
+enum : std::uint16_t {
+  kMonoMask = 0x4000,
+  kColourMask = 0x8000,
+};
+
+extern std::uint16_t DeviceMask;
+
+// Sets the device mask, showing the dialog when no type is saved or /Install
+// asked for it; fails with 0x20000129 when the user cancels.
+bool RunPalmSetup(ErrorCode* code);
+
+// The models offered, each a type letter ('#' other, 'C' colour, 'M' mono)
+// followed by the name; ends with an empty entry.
+extern const char* const DeviceModelList[];

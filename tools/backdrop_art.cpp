@@ -1,0 +1,106 @@
+#include "tools/backdrop_art.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <stdexcept>
+#include <vector>
+
+#include "installer/main_window_rows.h"
+#include "tools/backdrop_decor.h"
+#include "tools/language_flags.h"
+#include "tools/level_pictures.h"
+
+namespace {
+
+constexpr Rgb kBoard{0x16, 0x1A, 0x38};
+constexpr Rgb kBoardEdge{0x5A, 0x64, 0xA8};
+constexpr Rgb kPictureFrame{0xC9, 0xA2, 0x27};  // in no picture, so each picture's edge shows
+
+Rect Bounds(const ControlDescriptor& row) { return {row.x, row.y, row.width, row.height}; }
+
+const ControlDescriptor& Row(std::int16_t id) {
+  for (const ControlDescriptor* row = MainWindowRows; row->id != kEndOfDescriptors; ++row) {
+    if (row->id == id && row->kind != kWindowRow) return *row;
+  }
+  throw std::out_of_range("the main window has no such control");
+}
+
+// The colour a control paints its background with, so the picture around it matches.
+Rgb Background(const ControlDescriptor& row) {
+  const std::uint32_t c = ColourReference(row.background);
+  return {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c >> 16)};
+}
+
+Rect Grow(Rect r, int by) { return {r.x - by, r.y - by, r.w + 2 * by, r.h + 2 * by}; }
+
+Rect Union(Rect a, Rect b) {
+  const int left = std::min(a.x, b.x);
+  const int top = std::min(a.y, b.y);
+  return {left, top, std::max(a.x + a.w, b.x + b.w) - left, std::max(a.y + a.h, b.y + b.h) - top};
+}
+
+Rect UnionOf(std::initializer_list<std::int16_t> ids) {
+  Rect all = Bounds(Row(*ids.begin()));
+  for (std::int16_t id : ids) all = Union(all, Bounds(Row(id)));
+  return all;
+}
+
+Rect ContentBounds() {
+  Rect all = Bounds(Row(0x75));
+  for (const ControlDescriptor* row = MainWindowRows; row->id != kEndOfDescriptors; ++row) {
+    if (row->kind != kWindowRow) all = Union(all, Bounds(*row));
+  }
+  return all;
+}
+
+// The picture areas of the ids, left to right.
+std::vector<Rect> AreasByX(std::int16_t firstId, std::int16_t lastId) {
+  std::vector<Rect> areas;
+  for (std::int16_t id = firstId; id <= lastId; ++id) areas.push_back(Bounds(Row(id)));
+  std::sort(areas.begin(), areas.end(), [](const Rect& a, const Rect& b) { return a.x < b.x; });
+  return areas;
+}
+
+void DrawPanels(IndexedCanvas& canvas) {
+  const Rect languages = UnionOf({0x77, 0x78, 0x79, 0x7A, 0x7B, 0x65, 0x66, 0x67, 0x68, 0x69, 0x8A, 0x8B, 0x8C, 0x8D});
+  canvas.FillRoundRect(Grow(languages, 8), 8, Background(Row(0x8A)));
+  canvas.FillRoundRect(Grow(UnionOf({0x75, 0x76}), 8), 8, Background(Row(0x75)));
+  canvas.FillRoundRect(Grow(UnionOf({0x87, 0x88, 0x89}), 5), 5, Background(Row(0x87)));
+}
+
+void DrawControlSpots(IndexedCanvas& canvas) {
+  for (const ControlDescriptor* row = MainWindowRows; row->id != kEndOfDescriptors; ++row) {
+    if (row->kind == kCheckBox || row->kind == kRadioButton) canvas.FillRect(Grow(Bounds(*row), 1), Background(*row));
+  }
+}
+
+void DrawPictures(IndexedCanvas& canvas) {
+  std::vector<Rect> levels = AreasByX(0x7C, 0x80);
+  const std::vector<Rect> secondRow = AreasByX(0x81, 0x84);
+  levels.insert(levels.end(), secondRow.begin(), secondRow.end());
+  for (const Rect& area : levels) canvas.FrameRect(Grow(area, 2), 2, kPictureFrame);
+  constexpr Language kLanguages[] = {Language::UK, Language::FR, Language::GE, Language::IT, Language::SP};
+  for (std::int16_t id = 0x77; id <= 0x7B; ++id) canvas.FrameRect(Grow(Bounds(Row(id)), 2), 2, kPictureFrame);
+  DrawControlSpots(canvas);
+  for (std::size_t i = 0; i < levels.size(); ++i) DrawLevelPicture(canvas, levels[i], static_cast<int>(i) + 1);
+  for (std::int16_t id = 0x77; id <= 0x7B; ++id) {
+    DrawLanguagePicture(canvas, Bounds(Row(id)), kLanguages[id - 0x77]);
+  }
+}
+
+}  // namespace
+
+IndexedCanvas DrawBackdrop() {
+  IndexedCanvas canvas(kBackdropWidth, kBackdropHeight, kBoard);
+  const Rect board = Grow(ContentBounds(), 18);
+  const int centreX = board.x + board.w / 2;
+  DrawSky(canvas, board);
+  DrawTitle(canvas, centreX, board.y - 6);
+  DrawSideArt(canvas, board);
+  DrawFooter(canvas, centreX, board.y + board.h + 40);
+  canvas.FillRoundRect(Grow(board, 3), 16, kBoardEdge);
+  canvas.FillRoundRect(board, 14, kBoard);
+  DrawPanels(canvas);
+  DrawPictures(canvas);
+  return canvas;
+}

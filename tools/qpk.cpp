@@ -1,0 +1,45 @@
+// The publisher's tool for the component archive Vexo.qpk.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/qpk/commands.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: qpk pack ARCHIVE FILE.pdb...   pack Palm databases into a new archive\n"
+    "       qpk list ARCHIVE               one line per entry: index, name, creator, type, size, checksum\n"
+    "       qpk verify ARCHIVE             check the layout and every checksum\n"
+    "       qpk unpack ARCHIVE FOLDER      write every entry's database into FOLDER\n"
+    "       qpk --help\n";
+
+int UsageError(const char* problem) {
+  std::cerr << "qpk: " << problem << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return UsageError("no command given");
+  const std::string command = argv[1];
+  const int operands = argc - 2;
+  if (command == "--help" || command == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (command == "pack") {
+    if (operands < 2) return UsageError("pack needs an archive and at least one database");
+    return RunPack(argv[2], std::vector<std::string>(argv + 3, argv + argc), std::cout, std::cerr);
+  }
+  if (command == "list" || command == "verify") {
+    if (operands != 1) return UsageError((command + " needs exactly one archive").c_str());
+    return command == "list" ? RunList(argv[2], std::cout, std::cerr) : RunVerify(argv[2], std::cout, std::cerr);
+  }
+  if (command == "unpack") {
+    if (operands != 2) return UsageError("unpack needs an archive and a folder");
+    return RunUnpack(argv[2], argv[3], std::cout, std::cerr);
+  }
+  return UsageError(("unknown command \"" + command + "\"").c_str());
+}

@@ -1,0 +1,20 @@
+// Whole-file reads and writes for qpk. A file written here is never seen half
+// written: it goes to a temporary file beside it that then replaces it
+// (std::filesystem::rename replaces an existing file on Windows too: libstdc++
+// calls MoveFileExW with MOVEFILE_REPLACE_EXISTING).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct FilePart {
+  const std::uint8_t* data;
+  std::size_t size;
+};
+
+// Refuses files of 4 GiB or more: nothing qpk reads may be that large.
+bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>* bytes, std::string* error);
+
+bool WriteFileReplacing(const std::string& path, const std::vector<FilePart>& parts, std::string* error);

@@ -1,0 +1,23 @@
+#include <cstdio>
+#include <ostream>
+
+#include "tools/qpk/commands.h"
+#include "tools/qpk/loaded_archive.h"
+
+int RunList(const std::string& archive, std::ostream& out, std::ostream& err) {
+  LoadedArchive loaded;
+  std::string error;
+  if (!LoadArchive(archive, &loaded, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
+  }
+  for (std::uint32_t i = 0; i < loaded.count; ++i) {
+    const ArchiveEntry& entry = loaded.directory[i];
+    char line[128];
+    std::snprintf(line, sizeof line, "%4u  %-32s  %s  %s  %10u  %s\n", static_cast<unsigned>(i),
+                  EntryNameText(entry).c_str(), CodeText(entry.creator).c_str(), CodeText(entry.type).c_str(),
+                  static_cast<unsigned>(entry.dataSize), EntryChecksumGood(loaded, i) ? "good" : "bad");
+    out << line;
+  }
+  return 0;
+}

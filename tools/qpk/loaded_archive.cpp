@@ -1,0 +1,58 @@
+#include "tools/qpk/loaded_archive.h"
+
+#include <utility>
+
+#include "tools/qpk/file_io.h"
+
+namespace {
+
+std::string Printable(const char* text, std::size_t size) {
+  std::string out;
+  for (std::size_t i = 0; i < size && text[i] != 0; ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    out.push_back(c < 0x20 || c == 0x7F ? '?' : text[i]);
+  }
+  return out;
+}
+
+}  // namespace
+
+bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive) {
+  if (bytes.size() > 0xFFFFFFFFu) return false;
+  archive->directory.assign(kMaxArchiveEntries + 1, ArchiveEntry{});
+  if (ReadArchiveDirectory(bytes.data(), static_cast<std::uint32_t>(bytes.size()), archive->directory.data(),
+                           &archive->count) != LayoutResult::Valid) {
+    return false;
+  }
+  archive->directory.resize(archive->count);
+  archive->bytes = std::move(bytes);
+  return true;
+}
+
+bool LoadArchive(const std::string& path, LoadedArchive* archive, std::string* error) {
+  std::vector<std::uint8_t> bytes;
+  if (!ReadFileBytes(path, &bytes, error)) return false;
+  if (!ParseArchive(std::move(bytes), archive)) {
+    *error = path + ": not a QPK archive";
+    return false;
+  }
+  return true;
+}
+
+bool EntryChecksumGood(const LoadedArchive& archive, std::uint32_t index) {
+  const ArchiveEntry& entry = archive.directory[index];
+  const auto first = archive.bytes.begin() + entry.dataOffset;
+  std::vector<std::uint8_t> copy(first, first + entry.dataSize);
+  return ArchiveXorChecksum(copy.data(), copy.size()) == entry.checksum;
+}
+
+std::string EntryNameText(const ArchiveEntry& entry) { return Printable(entry.name, kEntryNameSize); }
+
+std::string CodeText(const char code[4]) {
+  std::string text;
+  for (int i = 0; i < 4; ++i) {
+    const unsigned char c = static_cast<unsigned char>(code[i]);
+    text.push_back(c < 0x20 || c >= 0x7F ? '?' : code[i]);
+  }
+  return text;
+}

@@ -1,0 +1,27 @@
+// An archive read whole into memory, its layout checked and its directory
+// restored, for `qpk list`, `verify` and `unpack`.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "archive/archive_format.h"
+
+struct LoadedArchive {
+  std::vector<std::uint8_t> bytes;
+  std::vector<ArchiveEntry> directory;
+  std::uint32_t count = 0;
+};
+
+// False when the bytes do not have an archive's layout.
+bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive);
+
+// False, with a message naming the file, when it cannot be read or is not an archive.
+bool LoadArchive(const std::string& path, LoadedArchive* archive, std::string* error);
+
+bool EntryChecksumGood(const LoadedArchive& archive, std::uint32_t index);
+
+// An entry's name, creator and type as printable text (other bytes become '?').
+std::string EntryNameText(const ArchiveEntry& entry);
+std::string CodeText(const char code[4]);
