@@ -26,8 +26,10 @@ set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${V
 # An object library, so the exported dialog procedures are always linked in.
 add_library(vexo_win OBJECT
   archive/extract_win.cpp
+  installer/install_command_win.cpp
   installer/main_window_win.cpp
   installer/palm_setup_win.cpp
+  installer/selection_win.cpp
   installer/settings_win.cpp
   palm/palm_user_win.cpp
   platform/file_last_error.cpp
@@ -126,6 +128,7 @@ if(VEXO_BUILD_TESTS)
   vexo_wine_path(VEXO_EXE_WINE ${CMAKE_BINARY_DIR}/VexoLoad.exe)
   vexo_wine_path(VEXO_BIN_WINE ${CMAKE_BINARY_DIR})
   vexo_wine_path(VEXO_FIXTURES_WINE ${VEXO_FIXTURES})
+  vexo_wine_path(VEXO_SAMPLES_WINE ${VEXO_HOST_TOOLS}/samples)
   vexo_wine_path(VEXO_SCENARIOS_WINE ${CMAKE_SOURCE_DIR}/tests/scenarios)
   file(GLOB VEXO_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scenarios/*.scn)
   foreach(script ${VEXO_SCENARIOS})
@@ -136,7 +139,7 @@ if(VEXO_BUILD_TESTS)
     vexo_wine_path(script_wine ${script})
     add_test(NAME scenario.${name}
       COMMAND driver ${script_wine} "EXE=${VEXO_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}"
-        "FIXTURES=${VEXO_FIXTURES_WINE}" "SCENARIOS=${VEXO_SCENARIOS_WINE}"
+        "FIXTURES=${VEXO_FIXTURES_WINE}" "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}"
       WORKING_DIRECTORY ${work})
     set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE)
   endforeach()

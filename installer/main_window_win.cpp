@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "archive/extract.h"
+#include "installer/install_command.h"
 #include "installer/main_window_rows.h"
+#include "installer/selection.h"
 #include "installer/palm_setup.h"
 #include "platform/file_layer.h"
 #include "resources/resource_ids.h"
@@ -19,6 +21,7 @@
 
 namespace {
 
+constexpr int kInstallButton = 0x75;
 constexpr int kCancelButton = 0x76;
 constexpr int kUserNameLabel = 0x8C;
 constexpr char kArchiveFile[] = "+CVexo.qpk";
@@ -31,11 +34,17 @@ const MessageMapRow kMainWindowMessages[] = {
     {PaintBackdrop, WM_PAINT},
     {RefitBackdrop, WM_DISPLAYCHANGE},
     {RefitBackdrop, WM_SYSCOLORCHANGE},
+    {ClickPicture, WM_LBUTTONDOWN},
     VEXO_STANDARD_MESSAGE_ROWS,
 };
 
 const CommandMapRow kMainWindowCommands[] = {
+    {kInstallButton, InstallCommand},
     {kCancelButton, CloseMainWindow},
+    {0x65, UpdateDataSize}, {0x66, UpdateDataSize}, {0x67, UpdateDataSize}, {0x68, UpdateDataSize},
+    {0x69, UpdateDataSize}, {0x6A, UpdateDataSize}, {0x6B, UpdateDataSize}, {0x6C, UpdateDataSize},
+    {0x6D, UpdateDataSize}, {0x6E, UpdateDataSize}, {0x6F, UpdateDataSize}, {0x70, UpdateDataSize},
+    {0x71, UpdateDataSize}, {0x72, UpdateDataSize},
     {kEndOfCommandMap, nullptr},
 };
 
@@ -84,7 +93,10 @@ bool SetUpMainWindow(ErrorCode* code) {
   MakeInstallFlagName();
   if (!PrepareInstallFolder(code)) return false;
   if (!VerifyArchive(code)) return false;
+  ScanInstallFolder(false);
+  ApplyInitialSelection();
   SetDlgItemTextA(window, kUserNameLabel, MainPalmUser.name);
+  UpdateDataSize(window, 0, 0, 0);
   ShowWindow(window, SW_SHOWNORMAL);
   return true;
 }

@@ -81,6 +81,12 @@ const char kNewSetup[] = "New";
 const char kSetupDone[] = "OK";
 const char kDefaultModel[] = "Palm IIIc";
 
+const char kBytesSuffix[] = " bytes.";
+const char kHotSyncUpdateFailed[] = "Unable to update the HotSynch Manager at this time!";
+const char kInstallQueued[] =
+    "Next time you perform a HotSync operation, the Palm\rQuasar file(s) will be installed on your handheld.";
+const char kNothingToInstall[] = "There are no Palm Quasar files to install\rto your handheld at this moment in time.";
+
 const char kErrorPrefix[] = "Error ";
 const char kErrorSuffix[] = " has occured!";
 }  // namespace text

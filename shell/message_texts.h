@@ -88,6 +88,11 @@ extern const char kNewSetup[];
 extern const char kSetupDone[];
 extern const char kDefaultModel[];
 
+extern const char kBytesSuffix[];
+extern const char kHotSyncUpdateFailed[];
+extern const char kInstallQueued[];
+extern const char kNothingToInstall[];
+
 extern const char kErrorPrefix[];
 extern const char kErrorSuffix[];
 }  // namespace text

@@ -120,8 +120,8 @@ void RunExpectFiles(Session&, const Args& args) {
     if (!found_folded.count(FoldedName(name))) missing.push_back(name);
   }
   throw StepFailure("expected " + folder + " to hold exactly " + JoinNames(SortedNames(expected)) + "; found " +
-                    JoinNames(SortedNames(found)) + " (missing " + JoinNames(SortedNames(missing)) +
-                    ", unexpected " + JoinNames(SortedNames(unexpected)) + ")");
+                    JoinNames(SortedNames(found)) + " (missing " + JoinNames(SortedNames(missing)) + ", unexpected " +
+                    JoinNames(SortedNames(unexpected)) + ")");
 }
 
 void RunPrintFolder(Session&, const Args& args) {

@@ -33,13 +33,14 @@ void RunWriteBytes(Session&, const Args& args) {
 
 void RunSetReadonly(Session&, const Args& args) {
   const bool readonly = YesNoArg(args[1]);
+  const std::string what = "expected to change the attributes of " + args[0] + ", ";
   DWORD attributes = GetFileAttributesA(args[0].c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES)
-    throw StepFailure("expected to find " + args[0] + ", GetFileAttributes failed with " + ErrorText(GetLastError()));
-  attributes = readonly ? attributes | FILE_ATTRIBUTE_READONLY : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    throw StepFailure(what + "GetFileAttributes failed with " + ErrorText(GetLastError()));
+  const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+  attributes = readonly ? others | FILE_ATTRIBUTE_READONLY : others;
   if (!SetFileAttributesA(args[0].c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL))
-    throw StepFailure("expected to change the attributes of " + args[0] + ", SetFileAttributes failed with " +
-                      ErrorText(GetLastError()));
+    throw StepFailure(what + "SetFileAttributes failed with " + ErrorText(GetLastError()));
 }
 
 void RunHoldFile(Session& session, const Args& args) {
@@ -48,8 +49,8 @@ void RunHoldFile(Session& session, const Args& args) {
     throw ScriptError(args[1] + " is already held by " + *holder);
   // No sharing at all: every other open, for reading, writing or deleting, meets a sharing violation.
   // Backup semantics let a folder be held too.
-  UniqueHandle file = UniqueHandle::FromFile(CreateFileA(args[1].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  UniqueHandle file = UniqueHandle::FromFile(
+      CreateFileA(args[1].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!file.Get())
     throw StepFailure("expected to open " + args[1] + " exclusively, CreateFile failed with " +
                       ErrorText(GetLastError()));

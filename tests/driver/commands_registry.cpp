@@ -59,8 +59,8 @@ void RunRegSet(Session&, const Args& args) {
   LONG result = RegCreateKeyExA(RootKey(path.root), path.subkey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                                 key.Receive(), nullptr);
   if (result != ERROR_SUCCESS) FailChange("create the key " + args[0], "RegCreateKeyEx", result);
-  result = RegSetValueExA(key.Get(), args[1].c_str(), 0, value.type,
-                          reinterpret_cast<const BYTE*>(value.data.data()), static_cast<DWORD>(value.data.size()));
+  result = RegSetValueExA(key.Get(), args[1].c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.data.data()),
+                          static_cast<DWORD>(value.data.size()));
   if (result != ERROR_SUCCESS) FailChange("set " + ValueLabel(args[0], args[1]), "RegSetValueEx", result);
 }
 

@@ -19,6 +19,12 @@ const NamedText kTexts[] = {
     {"TEXT_QUOTATION_ERROR", text::kQuotationError},
     {"TEXT_TOO_MANY_ARGUMENTS", text::kTooManyArguments},
     {"TEXT_ABORT_RETRY_QUESTION", text::kAbortRetryQuestion},
+    {"TEXT_INSTALL_QUEUED", text::kInstallQueued},
+    {"TEXT_NOTHING_TO_INSTALL", text::kNothingToInstall},
+    {"TEXT_HOTSYNC_UPDATE_FAILED", text::kHotSyncUpdateFailed},
+    {"TEXT_ARCHIVE_ACCESS", text::kArchiveAccess},
+    {"TEXT_NOT_AN_ARCHIVE", text::kNotAnArchive},
+    {"TEXT_CHECKSUM_INCORRECT", text::kChecksumIncorrect},
 };
 
 const char* MessageById(ErrorCode id) {

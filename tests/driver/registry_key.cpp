@@ -55,8 +55,8 @@ std::optional<RegistryValue> ReadValue(HKEY key, const std::string& name) {
   // The value may grow between asking its size and reading it.
   while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
     value.data.resize(size);
-    result = RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
-                              reinterpret_cast<BYTE*>(value.data.data()), &size);
+    result =
+        RegQueryValueExA(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(value.data.data()), &size);
     if (result == ERROR_SUCCESS) {
       value.data.resize(size);
       return value;

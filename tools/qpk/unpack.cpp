@@ -28,7 +28,7 @@ bool NamesDistinct(const LoadedArchive& archive, std::ostream& err) {
   for (std::uint32_t i = 0; i < archive.count; ++i) {
     const std::string name = FileNameOf(archive.directory[i]);
     const auto [at, added] = seen.emplace(FoldedCase(name), i);
-    if (false) {
+    if (!added) {
       err << "qpk: entries " << at->second << " and " << i << " would both unpack to \"" << name << "\"\n";
       return false;
     }

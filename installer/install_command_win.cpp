@@ -1,0 +1,65 @@
+#include "installer/install_command.h"
+
+#include <cstring>
+
+#include "archive/extract.h"
+#include "installer/component_table.h"
+#include "installer/main_window.h"
+#include "installer/palm_setup.h"
+#include "installer/selection.h"
+#include "installer/settings.h"
+#include "palm/palm_user.h"
+#include "platform/file_layer.h"
+#include "shell/error_report.h"
+#include "shell/message_texts.h"
+#include "shell/number_format.h"
+#include "shell/text_builder.h"
+
+namespace {
+
+constexpr UINT kWarningStyle = MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND;
+constexpr UINT kClosingStyle = MB_OK | MB_SETFOREGROUND;
+
+void WriteTickedComponents() {
+  for (std::uint32_t i = 0; i < EntryCount; ++i) {
+    if (QueuedFlags[i] != 0) continue;
+    const ArchiveEntry& entry = ArchiveDirectory[i];
+    std::size_t index;
+    const ComponentRow* row = FindComponentRow(entry.type, entry.name, kEntryNameSize, &index);
+    if (row == nullptr || !IsForDevice(*row, DeviceMask) || !IsTicked(row->checkBox)) continue;
+    char name[kComponentFileNameSize];
+    ComponentFileName(entry, index, name);
+    char path[kPathSize];
+    CopyText(path, sizeof path, InstallFolder);
+    ErrorCode code = 0;
+    if (!JoinPath(path, name)) {
+      ShowError(ERROR_FILENAME_EXCED_RANGE);
+      continue;
+    }
+    if (!WriteEntryFile(&entry, path, &code)) ShowError(code);
+  }
+}
+
+}  // namespace
+
+void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]) {
+  char digits[kDecimalTextSize];
+  FormatDecimal(static_cast<std::int32_t>(row), kDecimalZeroFill, digits, sizeof digits);
+  std::memcpy(name, entry.creator, 4);
+  std::memcpy(name + 4, digits + 16, 4);
+  std::memcpy(name + 8, ".pdb", 5);
+}
+
+INT_PTR InstallCommand(HWND window, UINT message, WPARAM first, LPARAM second) {
+  std::memset(QueuedFlags, 0, sizeof QueuedFlags);
+  ScanInstallFolder(true);
+  WriteTickedComponents();
+  ErrorCode code = 0;
+  if (!SetInstallFlag(1, &code)) {
+    MessageBoxA(OwnerWindow(), text::kHotSyncUpdateFailed, text::kErrorBoxTitle, kWarningStyle);
+  }
+  WriteSetting(kPalmSetupSetting, text::kSetupDone);
+  MessageBoxA(nullptr, SelectedSize != 0 ? text::kInstallQueued : text::kNothingToInstall, text::kErrorBoxTitle,
+              kClosingStyle);
+  return CloseMainWindow(window, message, first, second);
+}

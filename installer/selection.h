@@ -1,0 +1,27 @@
+// The selection: check boxes of the main window, the files of this game already
+// waiting in the Install folder, and the total size of what is ticked.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "archive/archive_format.h"
+
+struct PictureLink {
+  std::uint32_t picture;  // 0 ends the map
+  std::uint32_t checkBox;
+};
+
+extern const PictureLink PictureMap[15];
+// One per archive entry: a file for it already lies in the Install folder.
+extern std::uint8_t QueuedFlags[kMaxArchiveEntries];
+extern std::uint32_t SelectedSize;
+
+// Deletes this game's files that no longer belong in the Install folder (and,
+// when asked, those whose box is clear) and marks the rest as queued.
+void ScanInstallFolder(bool checkSelection);
+void ApplyInitialSelection();
+INT_PTR UpdateDataSize(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR ClickPicture(HWND window, UINT message, WPARAM first, LPARAM second);
+bool IsTicked(std::uint8_t checkBox);

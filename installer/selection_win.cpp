@@ -1,0 +1,155 @@
+#include "installer/selection.h"
+
+#include <cstring>
+
+#include "installer/component_table.h"
+#include "installer/palm_setup.h"
+#include "installer/settings.h"
+#include "archive/extract.h"
+#include "palm/palm_database.h"
+#include "palm/palm_user.h"
+#include "platform/file_layer.h"
+#include "shell/message_texts.h"
+#include "shell/number_format.h"
+#include "shell/text_builder.h"
+#include "ui/backdrop.h"
+#include "ui/control_descriptor.h"
+#include "ui/window_record.h"
+
+const PictureLink PictureMap[15] = {
+    {0x77, 0x65}, {0x78, 0x66}, {0x79, 0x67}, {0x7A, 0x68}, {0x7B, 0x69}, {0x7C, 0x6A}, {0x7D, 0x6B}, {0x7E, 0x6C},
+    {0x7F, 0x6D}, {0x80, 0x6E}, {0x81, 0x6F}, {0x82, 0x70}, {0x83, 0x71}, {0x84, 0x72}, {0, 0},
+};
+std::uint8_t QueuedFlags[kMaxArchiveEntries];
+std::uint32_t SelectedSize;
+
+namespace {
+
+constexpr int kSizeLabel = 0x8B;
+constexpr std::uint32_t kMinGameFileSize = 76;
+
+HWND MainWindow() { return WindowTable[kMainWindowRecord].window; }
+
+void Tick(std::uint8_t checkBox) { SendDlgItemMessageA(MainWindow(), checkBox, BM_SETCHECK, BST_CHECKED, 0); }
+
+// Reads the first bytes of a file and tells whether it is one of this game's
+// databases; anything that cannot be read is left alone.
+bool ReadGameHeader(const char* path, PalmDatabaseHeader* header) {
+  HANDLE file;
+  std::uint32_t size;
+  ErrorCode code;
+  if (!FileOpen(path, ModeRead, &file, &size, &code)) return false;
+  ReaderSlot = file;
+  std::uint32_t read = 0, unread = 0;
+  const bool game = size >= kMinGameFileSize && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
+                    read == kGameHeaderSize && IsGameDatabaseHeader(IoBuffer, read);
+  FileCloseReader();
+  if (!game) return false;
+  std::memcpy(header->name, IoBuffer, kPalmNameSize);
+  std::memcpy(header->type, IoBuffer + kPalmTypeOffset, 4);
+  return true;
+}
+
+int FindEntryFor(const PalmDatabaseHeader& header) {
+  for (std::uint32_t i = 0; i < EntryCount; ++i) {
+    const ArchiveEntry& entry = ArchiveDirectory[i];
+    if (std::memcmp(entry.type, header.type, 4) == 0 && std::memcmp(entry.name, header.name, kEntryNameSize) == 0) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+// Whether a file of this game may stay: its entry, row, device and box fit and
+// no other file already stands for the entry.
+bool Belongs(const PalmDatabaseHeader& header, bool checkSelection) {
+  const int entry = FindEntryFor(header);
+  if (entry < 0) return false;
+  std::size_t index;
+  const ComponentRow* row = FindComponentRow(header.type, header.name, kPalmNameSize, &index);
+  if (row == nullptr || !IsForDevice(*row, DeviceMask)) return false;
+  if (checkSelection && !IsTicked(row->checkBox)) return false;
+  if (QueuedFlags[entry] != 0) return false;
+  QueuedFlags[entry] = 1;
+  return true;
+}
+
+}  // namespace
+
+bool IsTicked(std::uint8_t checkBox) {
+  return SendDlgItemMessageA(MainWindow(), checkBox, BM_GETCHECK, 0, 0) != 0;
+}
+
+void ScanInstallFolder(bool checkSelection) {
+  char pattern[kPathSize];
+  CopyText(pattern, sizeof pattern, InstallFolder);
+  if (!JoinPath(pattern, "*")) return;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern, &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    char path[kPathSize];
+    CopyText(path, sizeof path, InstallFolder);
+    if (!JoinPath(path, found.cFileName)) continue;
+    PalmDatabaseHeader header;
+    if (!ReadGameHeader(path, &header)) continue;
+    if (!Belongs(header, checkSelection)) DeleteFileA(path);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+void ApplyInitialSelection() {
+  for (std::uint32_t i = 0; i < EntryCount; ++i) {
+    if (QueuedFlags[i] == 0) continue;
+    std::size_t index;
+    if (const ComponentRow* row = FindComponentRow(ArchiveDirectory[i].type, ArchiveDirectory[i].name,
+                                                   kEntryNameSize, &index)) {
+      Tick(row->checkBox);
+    }
+  }
+  char setup[16] = {};
+  ReadSetting(kPalmSetupSetting, setup, sizeof setup);
+  if (lstrcmpiA(setup, text::kNewSetup) != 0) return;
+  Tick(0x65);
+  Tick(0x87);
+  Tick(DeviceMask == kColourMask ? 0x88 : 0x89);
+}
+
+INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
+  SelectedSize = 0;
+  for (std::uint32_t i = 0; i < EntryCount; ++i) {
+    std::size_t index;
+    const ComponentRow* row = FindComponentRow(ArchiveDirectory[i].type, ArchiveDirectory[i].name, kEntryNameSize,
+                                               &index);
+    if (row != nullptr && IsForDevice(*row, DeviceMask) && IsTicked(row->checkBox)) {
+      SelectedSize += ArchiveDirectory[i].dataSize;
+    }
+  }
+  char number[kDecimalTextSize];
+  FormatDecimal(static_cast<std::int32_t>(SelectedSize), kDecimalGrouping, number, sizeof number);
+  char label[kDecimalTextSize + 16];
+  TextBuilder(label, sizeof label).Append(number).Append(text::kBytesSuffix);
+  SetDlgItemTextA(MainWindow(), kSizeLabel, label);
+  return 1;
+}
+
+INT_PTR ClickPicture(HWND window, UINT message, WPARAM first, LPARAM second) {
+  const int x = static_cast<int>(LOWORD(second)) - BackdropOrigin.x - 1;
+  const int y = static_cast<int>(HIWORD(second)) - BackdropOrigin.y - 1;
+  const ControlDescriptor* rows = WindowTable[kMainWindowRecord].descriptors;
+  if (rows == nullptr) return 1;
+  for (const ControlDescriptor* row = rows; row->id != kEndOfDescriptors; ++row) {
+    if (row->kind != kPictureArea) continue;
+    if (x - row->x < 0 || x - row->x >= row->width || y - row->y < 0 || y - row->y >= row->height) continue;
+    for (const PictureLink* link = PictureMap; link->picture != 0; ++link) {
+      if (link->picture != static_cast<std::uint32_t>(row->id)) continue;
+      const LRESULT state = SendDlgItemMessageA(window, static_cast<int>(link->checkBox), BM_GETCHECK, 0, 0);
+      SendDlgItemMessageA(window, static_cast<int>(link->checkBox), BM_SETCHECK, state ^ 1, 0);
+      UpdateDataSize(window, message, first, second);
+      return 1;
+    }
+    return 1;
+  }
+  return 1;
+}
