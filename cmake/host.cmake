@@ -53,6 +53,10 @@ if(VEXO_BUILD_TESTS)
   add_executable(script_lexer_test tests/driver/test/script_lexer_test.cpp tests/driver/script_lexer.cpp
     tests/driver/text_format.cpp)
   add_test(NAME native.script_lexer COMMAND script_lexer_test)
+  add_executable(driver_args_test tests/driver/test/driver_args_test.cpp tests/driver/hex_bytes.cpp
+    tests/driver/key_path.cpp tests/driver/name_list.cpp)
+  add_test(NAME native.driver_args COMMAND driver_args_test)
+  set_tests_properties(native.driver_args PROPERTIES LABELS native)
   set_tests_properties(native.script_lexer PROPERTIES LABELS native)
 
   add_test(NAME native.qpk_samples COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/qpk_samples_check.sh

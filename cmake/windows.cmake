@@ -143,4 +143,12 @@ if(VEXO_BUILD_TESTS)
       WORKING_DIRECTORY ${work})
     set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE)
   endforeach()
+
+  # The driver's own file and registry commands, in a scratch folder of their own.
+  set(work ${CMAKE_BINARY_DIR}/driver_selftest)
+  file(MAKE_DIRECTORY ${work})
+  vexo_wine_path(work_wine ${work})
+  vexo_wine_path(script_wine ${CMAKE_SOURCE_DIR}/tests/driver/test/files_registry.scn)
+  add_test(NAME driver.files_registry COMMAND driver ${script_wine} "WORK=${work_wine}" WORKING_DIRECTORY ${work})
+  set_tests_properties(driver.files_registry PROPERTIES LABELS scenario TIMEOUT 60 RUN_SERIAL TRUE)
 endif()
