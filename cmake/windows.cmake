@@ -88,7 +88,13 @@ add_custom_command(OUTPUT ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat
   COMMAND ${VEXO_HOST_TOOLS}/palmusers ${VEXO_FIXTURES}/Users.dat --sync-preference
     "1234:Jo Player:PlayerJ" "77:Second Player:PlayerS"
   DEPENDS ${VEXO_HOST_TOOLS}/samples/Vexo.qpk ${VEXO_HOST_TOOLS}/palmusers)
-add_custom_target(vexo_fixtures ALL DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat)
+# The same archive with one byte of its first entry's data changed: that entry
+# fails its checksum.
+add_custom_command(OUTPUT ${VEXO_FIXTURES}/Vexo-badsum.qpk
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/flip-byte ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Vexo-badsum.qpk 2000
+  DEPENDS ${VEXO_FIXTURES}/Vexo.qpk)
+add_custom_target(vexo_fixtures ALL
+  DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat ${VEXO_FIXTURES}/Vexo-badsum.qpk)
 
 if(VEXO_BUILD_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
