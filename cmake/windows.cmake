@@ -104,6 +104,7 @@ if(VEXO_BUILD_TESTS)
   add_executable(vexo_win_tests
     tests/win/abort_retry_test.cpp
     tests/win/archive_fixture.cpp
+    tests/win/backdrop_test.cpp
     tests/win/control_colour_test.cpp
     tests/win/dispatch_test.cpp
     tests/win/error_report_test.cpp

@@ -1,0 +1,111 @@
+#include "ui/backdrop.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "resources/resource_ids.h"
+#include "shell/byte_order.h"
+#include "shell/instance_win.h"
+#include "shell/process_state.h"
+#include "ui/dialog_procs.h"
+#include "ui/pcx_image.h"
+#include "ui/window_builder.h"
+
+namespace {
+
+const MessageMapRow kMessages[] = {{PaintBackdrop, WM_PAINT}, VEXO_STANDARD_MESSAGE_ROWS};
+const CommandMapRow kCommands[] = {{kEndOfCommandMap, nullptr}};
+const ControlDescriptor kNoControls[] = {{kEndOfDescriptors, 0, 0, 0, 0, 0, nullptr, 0, 0, 0}};
+
+struct Backdrop : ::testing::Test {
+  HWND window = nullptr;
+  ErrorCode code = 0;
+  void SetUp() override {
+    g_instance = GetModuleHandleA(nullptr);
+    ResetWindowTable();
+    FreeBackdrop();
+    BackdropOrigin = {};
+    window = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, DlgProc, 0);
+    ASSERT_NE(window, nullptr);
+    BuildWindow(&WindowTable[kMainWindowRecord], window, kMessages, kCommands, kNoControls);
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      ShowWindow(child, SW_HIDE);
+    }
+  }
+  void TearDown() override {
+    FreeBackdrop();
+    ResetWindowTable();
+    DestroyWindow(window);
+  }
+};
+
+TEST_F(Backdrop, OneSlotIsClaimedAndFreed) {
+  ASSERT_TRUE(LoadBackdrop(IDR_BACKDROP, &code));
+  ASSERT_NE(FindBackdrop(IDR_BACKDROP), nullptr);
+  EXPECT_NE(FindBackdrop(IDR_BACKDROP)->palette, nullptr);
+  EXPECT_FALSE(LoadBackdrop(IDR_BACKDROP, &code));
+  EXPECT_EQ(code, 0x20000107u) << "no free bitmap object";
+  FreeBackdrop();
+  EXPECT_EQ(FindBackdrop(IDR_BACKDROP), nullptr);
+  EXPECT_FALSE(LoadBackdrop(4242, &code)) << "a resource that is not there";
+  EXPECT_EQ(code, static_cast<ErrorCode>(ERROR_RESOURCE_NAME_NOT_FOUND)) << "the system's own code";
+  EXPECT_NE(FindBackdrop(4242), nullptr) << "the slot stays claimed after a failure";
+}
+
+// The painted window, read back from the screen, is the picture pixel for pixel.
+TEST_F(Backdrop, PaintedWindowIsThePicture) {
+  ASSERT_TRUE(LoadBackdrop(IDR_BACKDROP, &code));
+  FitBackdrop();
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  ASSERT_GE(screenWidth, 1024) << "the test display is 1024 x 768";
+  ASSERT_GE(screenHeight, 768);
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.left, (screenWidth - 1024) / 2);
+  EXPECT_EQ(frame.right - frame.left, 1024);
+  EXPECT_EQ(frame.bottom - frame.top, 768);
+  EXPECT_EQ(BackdropOrigin.x, 0);
+  EXPECT_EQ(BackdropOrigin.y, 0);
+
+  ShowWindow(window, SW_SHOWNORMAL);
+  UpdateWindow(window);
+  for (int i = 0; i < 20; ++i) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(20);
+  }
+
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 1024;
+  info.bmiHeader.biHeight = -768;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP shot = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, shot);
+  BitBlt(memory, 0, 0, 1024, 768, screen, frame.left, frame.top, SRCCOPY);
+  SelectObject(memory, old);
+
+  const std::uint8_t* block = FindBackdrop(IDR_BACKDROP)->image;
+  const std::uint8_t* table = block + kPcxColourTableOffset;
+  const std::uint8_t* rows = block + kPcxPixelsOffset;
+  const std::uint32_t* captured = static_cast<const std::uint32_t*>(bits);
+  int differing = 0;
+  for (int y = 0; y < 768; ++y) {
+    for (int x = 0; x < 1024; ++x) {
+      const std::uint8_t index = rows[(767 - y) * 1024 + x];
+      const std::uint32_t expected = table[index * 4] | (table[index * 4 + 1] << 8) | (table[index * 4 + 2] << 16);
+      if ((captured[y * 1024 + x] & 0xFFFFFF) != expected) ++differing;
+    }
+  }
+  DeleteObject(shot);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
