@@ -1,5 +1,7 @@
 #include <cstdio>
 
+#include "check.h"
+
 #include "../hex_bytes.h"
 #include "../key_path.h"
 #include "../name_list.h"
@@ -7,17 +9,7 @@
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what) {
-  if (ok) {
-    ++passed;
-  } else {
-    ++failed;
-    std::printf("FAILED: %s\n", what);
-  }
-}
+using check::Check;
 
 bool KeyIs(const char* text, RegistryRoot root, const char* subkey) {
   try {
@@ -73,6 +65,5 @@ int main() {
   HexPairs();
   KeyPaths();
   Names();
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return check::Summary();
 }

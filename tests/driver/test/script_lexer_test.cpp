@@ -1,6 +1,8 @@
 #include "../script_lexer.h"
 
 #include <cstdio>
+
+#include "check.h"
 #include <map>
 
 #include "../script_errors.h"
@@ -8,17 +10,7 @@
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what) {
-  if (ok) {
-    ++passed;
-  } else {
-    ++failed;
-    std::printf("FAILED: %s\n", what);
-  }
-}
+using check::Check;
 
 const VariableLookup kVariables = [](const std::string& name) -> std::optional<std::string> {
   static const std::map<std::string, std::string> known{{"EXE", "Z:\\t\\new.exe"}, {"EMPTY", ""}, {"N", "7"}};
@@ -94,6 +86,5 @@ int main() {
   Substitution();
   Integers();
   QuotingRoundTrip();
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return check::Summary();
 }
