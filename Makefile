@@ -8,7 +8,10 @@ WIN32_DIR  := $(BUILD)/win32
 JOBS       ?= $(shell nproc)
 CMAKE_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps host win64 win32 test demo clean
+SAN_DIR    := $(BUILD)/host-sanitize
+SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+.PHONY: all deps host win64 win32 sanitize test demo clean
 
 all: host win64 win32
 
@@ -30,7 +33,12 @@ win32: host
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) >/dev/null
 	cmake --build $(WIN32_DIR) -j $(JOBS)
 
-test: all
+# The native tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" >/dev/null
+	cmake --build $(SAN_DIR) -j $(JOBS)
+
+test: all sanitize
 	scripts/run-tests
 
 demo: all
