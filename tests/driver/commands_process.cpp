@@ -22,8 +22,18 @@ void RunStart(Session& session, const Args& args) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(args[1].c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup,
-                      &info)) {
+  // Wine now and then refuses a start with an internal error (1359) while its own
+  // background processes settle; one more try after a pause is what a user would do.
+  bool started = CreateProcessA(args[1].c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
+                                &startup, &info) != 0;
+  if (!started && GetLastError() == ERROR_INTERNAL_ERROR) {
+    Sleep(500);
+    command_line.assign(args[2].begin(), args[2].end());
+    command_line.push_back('\0');
+    started = CreateProcessA(args[1].c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
+                             &startup, &info) != 0;
+  }
+  if (!started) {
     throw StepFailure("expected to start " + Quoted(args[1]) + ", CreateProcess failed with error " +
                       std::to_string(GetLastError()));
   }

@@ -1,5 +1,7 @@
 #include "program_texts.h"
 
+#include <windows.h>
+
 #include <cstdlib>
 
 #include "shell/message_texts.h"
@@ -42,6 +44,16 @@ const char* MessageById(ErrorCode id) {
 std::optional<std::string> ProgramText(const std::string& name) {
   for (const NamedText& named : kTexts) {
     if (name == named.name) return std::string(named.text);
+  }
+  // The system's text for a Windows code, as the program shows it.
+  if (name.compare(0, 12, "SYSTEM_TEXT_") == 0 && name.size() > 12) {
+    char* end = nullptr;
+    const unsigned long code = std::strtoul(name.c_str() + 12, &end, 10);
+    char text[512] = {};
+    if (*end == 0 && FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                    text, sizeof text, nullptr) != 0) {
+      return std::string(text);
+    }
   }
   if (name.size() == 12 && name.compare(0, 4, "MSG_") == 0) {
     char* end = nullptr;
