@@ -58,6 +58,7 @@ void CheckSelection(const ArchiveEntry& entry, const ArchiveEntry& other) {
 
 void CheckTransform(const std::uint8_t* data, std::size_t size) {
   const std::size_t length = size < 4096 ? size : 4096;
+  if (length == 0) return;
   std::vector<std::uint8_t> once(data, data + length);
   std::vector<std::uint8_t> fused(data, data + length);
   ArchiveXor(once.data(), length);

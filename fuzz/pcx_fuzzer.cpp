@@ -9,6 +9,7 @@
 namespace {
 
 constexpr std::size_t kGuardSize = 64;
+constexpr std::size_t kPcxHeaderSize = 128;
 constexpr std::uint8_t kGuard = 0xA5;
 // Larger blocks only repeat the same row loop; decoding them would slow the search
 // to a crawl without reaching new code.
@@ -29,22 +30,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint32_t pictureSize = static_cast<std::uint32_t>(size);
   std::uint32_t blockSize = 0;
   const PcxResult sizing = PcxBlockSize(data, pictureSize, &blockSize);
-  std::uint32_t width = 0, height = 0;
-  if (size >= 12) {
-    width = static_cast<std::uint16_t>(Word(data + 8) - Word(data + 4) + 1);
-    height = static_cast<std::uint16_t>(Word(data + 10) - Word(data + 6) + 1);
-    const std::uint64_t expected = kPcxPixelsOffset + std::uint64_t{(width + 3) & ~3u} * height;
-    if (width == 0 || height == 0) {
-      FUZZ_CHECK(sizing == PcxResult::Empty);
-    } else if (expected > kMaxPcxBlockSize) {
-      FUZZ_CHECK(sizing == PcxResult::TooLarge);
-    } else {
-      FUZZ_CHECK(sizing == PcxResult::Ok || sizing == PcxResult::Truncated);
-      FUZZ_CHECK(blockSize == expected);
-    }
+  // Without a whole header there is no size to report.
+  if (size < kPcxHeaderSize) {
+    FUZZ_CHECK(sizing == PcxResult::Truncated);
+    return 0;
   }
-  if (sizing != PcxResult::Ok && sizing != PcxResult::Truncated) return 0;
-  FUZZ_CHECK(blockSize >= kPcxPixelsOffset && blockSize <= kMaxPcxBlockSize);
+  const std::uint32_t width = static_cast<std::uint16_t>(Word(data + 8) - Word(data + 4) + 1);
+  const std::uint32_t height = static_cast<std::uint16_t>(Word(data + 10) - Word(data + 6) + 1);
+  const std::uint64_t expected = kPcxPixelsOffset + std::uint64_t{(width + 3) & ~3u} * height;
+  if (width == 0 || height == 0) {
+    FUZZ_CHECK(sizing == PcxResult::Empty);
+    return 0;
+  }
+  if (expected > kMaxPcxBlockSize) {
+    FUZZ_CHECK(sizing == PcxResult::TooLarge);
+    return 0;
+  }
+  FUZZ_CHECK(sizing == PcxResult::Ok || sizing == PcxResult::Truncated);
+  FUZZ_CHECK(blockSize == expected);
   if (blockSize > kMaxDecodedBlock) return 0;
 
   std::vector<std::uint8_t> small(blockSize - 1 + kGuardSize, kGuard);
@@ -59,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t* info = &block[kPcxBitmapInfoOffset];
   FUZZ_CHECK(Long(info) == 40);
   FUZZ_CHECK(static_cast<std::int32_t>(Long(info + 8)) > 0);
-  if (size >= 12) FUZZ_CHECK(Long(info + 4) == width && Long(info + 8) == height);
+  FUZZ_CHECK(Long(info + 4) == width && Long(info + 8) == height);
   FUZZ_CHECK(Word(info + 14) == 8);
   for (std::uint32_t i = 0; i < 256; ++i) {
     const std::uint8_t* entry = &block[kPcxLogPaletteOffset + 4 + 4 * i];

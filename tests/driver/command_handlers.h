@@ -3,6 +3,7 @@
 #include "commands.h"
 
 // Processes: commands_process.cpp
+void RunSkipUnless(Session& session, const Args& args);
 void RunStart(Session& session, const Args& args);
 void RunExpectExit(Session& session, const Args& args);
 void RunExpectNoWindow(Session& session, const Args& args);

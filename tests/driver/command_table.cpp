@@ -27,6 +27,7 @@ const Command kCommandTable[] = {
     {"screenshot", 1, 2, RunScreenshot},
     {"dump", 1, 1, RunDump},
     {"mkdir", 1, 1, RunMkdir},
+    {"skip-unless", 1, 2, RunSkipUnless},
     {"remove", 1, 1, RunRemove},
     {"copy", 2, 2, RunCopy},
     {"write-file", 2, 2, RunWriteFile},

@@ -72,3 +72,7 @@ void RunExpectNoWindow(Session& session, const Args& args) {
 }
 
 void RunSleep(Session&, const Args& args) { Sleep(static_cast<DWORD>(IntegerArg(args[0], 0, 24LL * 3600 * 1000))); }
+
+void RunSkipUnless(Session&, const Args& args) {
+  if (args[0].empty()) throw StepSkipped(args.size() > 1 ? args[1] : "a required value is empty");
+}

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitSkipped = 77;
 
 struct Step {
   int line;
@@ -87,6 +88,10 @@ int RunSteps(const char* path, const std::vector<Step>& steps) {
       std::fprintf(stderr, "%s:%d: %s\n", path, step.line, e.what());
       session.TerminateRunning();
       return kExitFailed;
+    } catch (const StepSkipped& e) {
+      std::printf("%s:%d: skipped: %s\n", path, step.line, e.what());
+      session.TerminateRunning();
+      return kExitSkipped;
     } catch (const ScriptError& e) {
       std::fprintf(stderr, "%s:%d: %s\n", path, step.line, e.what());
       session.TerminateRunning();

@@ -11,3 +11,9 @@ struct ScriptError : std::runtime_error {
 struct StepFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// The machine lacks what the script needs (say, a small disk): exit code 77,
+// which ctest counts as skipped.
+struct StepSkipped : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};

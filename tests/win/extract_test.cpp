@@ -105,7 +105,7 @@ TEST_F(Extraction, AWriteThatFailsOnAFullDiskLeavesNoPartialFile) {
   // make test mounts a small tmpfs and names it here (as a Windows path).
   const char* smallDisk = std::getenv("VEXO_SMALL_DISK");
   if (smallDisk == nullptr || *smallDisk == 0) GTEST_SKIP() << "no small disk mounted";
-  Write(BuildArchive({{"Vexo Level 01 Colour", "Vexo", "cl01", std::string(512 * 1024, 'L')}}));
+  Write(BuildArchive({{"Vexo Level 01 Colour", "Vexo", "cl01", std::string(2 * 1024 * 1024, 'L')}}));
   ASSERT_TRUE(Verify().empty());
   const std::string out = std::string(smallDisk) + "\\Vexo0005.pdb";
   PromptAnswerer user({kAbort});
