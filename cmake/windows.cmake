@@ -110,6 +110,7 @@ if(VEXO_BUILD_TESTS)
     tests/win/error_report_test.cpp
     tests/win/extract_test.cpp
     tests/win/file_layer_test.cpp
+    tests/win/foreign_files_test.cpp
     tests/win/instance_test.cpp
     tests/win/palm_setup_test.cpp
     tests/win/palm_user_test.cpp
