@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "shell/instance_win.h"
 #include "shell/message_handler.h"
 
 struct MessageMapRow {
