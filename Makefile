@@ -11,7 +11,9 @@ CMAKE_TYPE ?= RelWithDebInfo
 SAN_DIR    := $(BUILD)/host-sanitize
 SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-.PHONY: all deps host win64 win32 sanitize test demo clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps host win64 win32 sanitize test demo fuzz clean
 
 all: host win64 win32
 
@@ -43,6 +45,10 @@ test: all sanitize
 
 demo: all
 	scripts/demo
+
+# Each fuzzer for FUZZ_SECONDS (a minute by default), one after the other.
+fuzz: deps
+	fuzz/run-fuzzers $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

@@ -7,6 +7,7 @@ add_executable(make_icons tools/make_icons.cpp)
 target_include_directories(make_icons PRIVATE ${CMAKE_SOURCE_DIR})
 
 include(cmake/qpk.cmake)
+include(cmake/fuzz.cmake)
 
 add_library(vexo_samples STATIC tools/samples/sample_set.cpp)
 target_link_libraries(vexo_samples PUBLIC vexo_core)

@@ -35,7 +35,8 @@ constexpr std::uint32_t kMaxPcxBlockSize = 64u << 20;
 
 enum class PcxResult { Ok, Truncated, Empty, TooLarge, BlockTooSmall };
 
-// The size of the image block for the picture of `size` bytes.
+// The size of the image block for the picture of `size` bytes; set only when the
+// result is Ok (a picture too short for its header gives no size at all).
 PcxResult PcxBlockSize(const std::uint8_t* picture, std::uint32_t size, std::uint32_t* blockSize);
 
 // Fills the first PcxBlockSize bytes of `block`; never reads outside the `size`
