@@ -13,7 +13,7 @@ SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps host win64 win32 sanitize test demo fuzz clean
+.PHONY: all deps host win64 win32 sanitize test demo fuzz bench clean
 
 all: host win64 win32
 
@@ -49,6 +49,11 @@ demo: all
 # Each fuzzer for FUZZ_SECONDS (a minute by default), one after the other.
 fuzz: deps
 	fuzz/run-fuzzers $(FUZZ_SECONDS)
+
+# The benchmarks beside their baselines (bench/README.md); not part of make test.
+bench: all
+	build/host/archive_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bench/run-bench
 
 clean:
 	rm -rf $(BUILD)
