@@ -8,31 +8,13 @@
 #include "fuzz/fuzz_check.h"
 #include "shell/command_line.h"
 #include "shell/message_lookup.h"
+#include "tests/support/counting_heap.h"
 
 namespace {
 
-int g_live;
+int& g_live = counting_heap::live;
 
-// Exactly length + 1 bytes, so a read or write past an argument is caught.
-char* Allocate(const char* bytes, std::uint32_t length) {
-  char* copy = static_cast<char*>(std::malloc(std::size_t{length} + 1));
-  if (copy == nullptr) return nullptr;
-  std::memcpy(copy, bytes, length);
-  copy[length] = 0;
-  ++g_live;
-  return copy;
-}
-
-void Release(char* argument) {
-  --g_live;
-  std::free(argument);
-}
-
-void UpperCase(char* text) {
-  for (; *text; ++text) *text = static_cast<char>(std::toupper(static_cast<unsigned char>(*text)));
-}
-
-const ArgumentHeap kHeap = {Allocate, Release, UpperCase};
+using counting_heap::kHeap;
 
 // Filled with `fill` so that a target the parser leaves unterminated shows.
 template <std::size_t Size>

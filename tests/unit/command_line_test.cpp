@@ -8,26 +8,12 @@
 #include <string>
 
 #include "shell/message_texts.h"
+#include "tests/support/counting_heap.h"
 
 namespace {
 
-int g_live;
-
-char* Allocate(const char* bytes, std::uint32_t length) {
-  char* copy = static_cast<char*>(std::malloc(length + 1));
-  std::memcpy(copy, bytes, length);
-  copy[length] = 0;
-  ++g_live;
-  return copy;
-}
-void Release(char* argument) {
-  --g_live;
-  std::free(argument);
-}
-void Upper(char* text) {
-  for (; *text; ++text) *text = static_cast<char>(std::toupper(static_cast<unsigned char>(*text)));
-}
-const ArgumentHeap kHeap = {Allocate, Release, Upper};
+using counting_heap::kHeap;
+int& g_live = counting_heap::live;
 
 const std::string kSyntax = text::kSyntax;
 
