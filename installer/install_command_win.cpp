@@ -21,12 +21,13 @@ constexpr UINT kWarningStyle = MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND;
 constexpr UINT kClosingStyle = MB_OK | MB_SETFOREGROUND;
 
 void WriteTickedComponents() {
+  TickedBoxes boxes;
   for (std::uint32_t i = 0; i < EntryCount; ++i) {
     if (QueuedFlags[i] != 0) continue;
     const ArchiveEntry& entry = ArchiveDirectory[i];
     std::size_t index;
     const ComponentRow* row = FindComponentRow(entry.type, entry.name, kEntryNameSize, &index);
-    if (row == nullptr || !IsForDevice(*row, DeviceMask) || !IsTicked(row->checkBox)) continue;
+    if (row == nullptr || !IsForDevice(*row, DeviceMask) || !boxes.IsTicked(row->checkBox)) continue;
     char name[kComponentFileNameSize];
     ComponentFileName(entry, index, name);
     char path[kPathSize];

@@ -25,3 +25,15 @@ void ApplyInitialSelection();
 INT_PTR UpdateDataSize(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR ClickPicture(HWND window, UINT message, WPARAM first, LPARAM second);
 bool IsTicked(std::uint8_t checkBox);
+
+// Check box states, each read from its control at most once. A size update or an
+// install asks for a box once per archive entry, up to a thousand times, and every
+// read is a message to the control; the boxes do not change in between.
+class TickedBoxes {
+ public:
+  bool IsTicked(std::uint8_t checkBox);
+
+ private:
+  enum : std::uint8_t { kNotRead, kClear, kTicked };
+  std::uint8_t state_[256] = {};
+};

@@ -80,6 +80,11 @@ bool IsTicked(std::uint8_t checkBox) {
   return SendDlgItemMessageA(MainWindow(), checkBox, BM_GETCHECK, 0, 0) != 0;
 }
 
+bool TickedBoxes::IsTicked(std::uint8_t checkBox) {
+  if (state_[checkBox] == kNotRead) state_[checkBox] = ::IsTicked(checkBox) ? kTicked : kClear;
+  return state_[checkBox] == kTicked;
+}
+
 void ScanInstallFolder(bool checkSelection) {
   char pattern[kPathSize];
   CopyText(pattern, sizeof pattern, InstallFolder);
@@ -118,11 +123,12 @@ void ApplyInitialSelection() {
 
 INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
   SelectedSize = 0;
+  TickedBoxes boxes;
   for (std::uint32_t i = 0; i < EntryCount; ++i) {
     std::size_t index;
     const ComponentRow* row = FindComponentRow(ArchiveDirectory[i].type, ArchiveDirectory[i].name, kEntryNameSize,
                                                &index);
-    if (row != nullptr && IsForDevice(*row, DeviceMask) && IsTicked(row->checkBox)) {
+    if (row != nullptr && IsForDevice(*row, DeviceMask) && boxes.IsTicked(row->checkBox)) {
       SelectedSize += ArchiveDirectory[i].dataSize;
     }
   }

@@ -27,6 +27,19 @@ std::int32_t ImageHeight(const PictureSlot& slot) {
   return static_cast<std::int32_t>(GetLe32(slot.image + kPcxBitmapInfoOffset + 8));
 }
 
+// Moving a window to the place it already has still costs a full round of
+// position messages. The controls already stand where fitting puts them
+// whenever the picture's corner is the window's (a desktop at least as large as
+// the picture), and a refit often changes nothing at all, so only windows whose
+// rectangle differs are moved.
+bool IsPlacedAt(HWND window, HWND parent, int x, int y, int width, int height) {
+  RECT placed;
+  if (!GetWindowRect(window, &placed)) return false;
+  if (parent != nullptr) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&placed), 2);
+  return placed.left == x && placed.top == y && placed.right - placed.left == width &&
+         placed.bottom - placed.top == height;
+}
+
 const PictureSlot* MainBackdrop() {
   const PictureSlot* slot = FindBackdrop(IDR_BACKDROP);
   return slot != nullptr && slot->image != nullptr && slot->palette != nullptr ? slot : nullptr;
@@ -86,16 +99,19 @@ void FitBackdrop() {
     GetWindowRect(GetDesktopWindow(), &desktop);
     const BackdropFit fit = FitPicture(desktop.right - desktop.left, desktop.bottom - desktop.top,
                                        ImageWidth(*slot), ImageHeight(*slot));
-    SetWindowPos(record.window, nullptr, fit.left, fit.top, fit.width, fit.height, SWP_NOZORDER);
+    if (!IsPlacedAt(record.window, nullptr, fit.left, fit.top, fit.width, fit.height))
+      SetWindowPos(record.window, nullptr, fit.left, fit.top, fit.width, fit.height, SWP_NOZORDER);
     BackdropOrigin.x = fit.originX;
     BackdropOrigin.y = fit.originY;
   }
   if (record.descriptors == nullptr) return;
   for (const ControlDescriptor* row = record.descriptors; row->id != kEndOfDescriptors; ++row) {
     if (row->id == 0) continue;
-    if (HWND control = GetDlgItem(record.window, row->id)) {
-      MoveWindow(control, BackdropOrigin.x + row->x, BackdropOrigin.y + row->y, row->width, row->height, TRUE);
-    }
+    HWND control = GetDlgItem(record.window, row->id);
+    const int x = BackdropOrigin.x + row->x;
+    const int y = BackdropOrigin.y + row->y;
+    if (control != nullptr && !IsPlacedAt(control, record.window, x, y, row->width, row->height))
+      MoveWindow(control, x, y, row->width, row->height, TRUE);
   }
 }
 

@@ -19,9 +19,14 @@ HBRUSH CachedBrush(COLORREF colour) {
   return nullptr;
 }
 
+// The first row whose control is `control`. Every control asks this each time
+// it paints, so the control's own id is read once and only a row with that id
+// costs a GetDlgItem (which walks the window's children).
 const ControlDescriptor* FindControlRow(HWND window, HWND control, const ControlDescriptor* table) {
+  const LONG_PTR id = GetWindowLongPtrA(control, GWLP_ID);
   for (const ControlDescriptor* row = table; row->id != kEndOfDescriptors; ++row) {
-    if (row->id != 0 && GetDlgItem(window, row->id) == control) return row;
+    if (row->id == 0 || static_cast<LONG_PTR>(row->id) != id) continue;
+    return GetDlgItem(window, row->id) == control ? row : nullptr;
   }
   return nullptr;
 }

@@ -8,6 +8,7 @@ void RunStart(Session& session, const Args& args);
 void RunExpectExit(Session& session, const Args& args);
 void RunExpectNoWindow(Session& session, const Args& args);
 void RunSleep(Session& session, const Args& args);
+void RunPrintElapsed(Session& session, const Args& args);
 
 // Finding windows: commands_find.cpp
 void RunWaitWindow(Session& session, const Args& args);

@@ -24,6 +24,7 @@ const Command kCommandTable[] = {
     {"expect-exit", 2, 3, RunExpectExit},
     {"expect-gone", 1, 2, RunExpectGone},
     {"sleep", 1, 1, RunSleep},
+    {"print-elapsed", 1, 1, RunPrintElapsed},
     {"screenshot", 1, 2, RunScreenshot},
     {"dump", 1, 1, RunDump},
     {"mkdir", 1, 1, RunMkdir},

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <vector>
 
 #include "command_handlers.h"
@@ -22,12 +23,15 @@ void RunStart(Session& session, const Args& args) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
+  LARGE_INTEGER start_time{};
+  QueryPerformanceCounter(&start_time);
   // Wine now and then refuses a start with an internal error (1359) while its own
   // background processes settle; one more try after a pause is what a user would do.
   bool started = CreateProcessA(args[1].c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
                                 &startup, &info) != 0;
   if (!started && GetLastError() == ERROR_INTERNAL_ERROR) {
     Sleep(500);
+    QueryPerformanceCounter(&start_time);
     command_line.assign(args[2].begin(), args[2].end());
     command_line.push_back('\0');
     started = CreateProcessA(args[1].c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
@@ -38,7 +42,7 @@ void RunStart(Session& session, const Args& args) {
                       std::to_string(GetLastError()));
   }
   UniqueHandle thread(info.hThread);
-  session.AddProcess(args[0], UniqueHandle(info.hProcess), info.dwProcessId);
+  session.AddProcess(args[0], UniqueHandle(info.hProcess), info.dwProcessId, start_time.QuadPart);
 }
 
 void RunExpectExit(Session& session, const Args& args) {
@@ -69,6 +73,15 @@ void RunExpectNoWindow(Session& session, const Args& args) {
       throw StepFailure("expected " + args[0] + " to exit within " + std::to_string(timeout) +
                         " ms, it is still running");
   }
+}
+
+void RunPrintElapsed(Session& session, const Args& args) {
+  LARGE_INTEGER now{}, frequency{};
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  const TrackedProcess& process = session.Process(args[0]);
+  const long long microseconds = (now.QuadPart - process.started) * 1000000 / frequency.QuadPart;
+  std::printf("elapsed %s %lld us\n", args[0].c_str(), microseconds);
 }
 
 void RunSleep(Session&, const Args& args) { Sleep(static_cast<DWORD>(IntegerArg(args[0], 0, 24LL * 3600 * 1000))); }

@@ -6,8 +6,8 @@
 #include "text_format.h"
 #include "window_probe.h"
 
-void Session::AddProcess(const std::string& name, UniqueHandle handle, DWORD pid) {
-  processes_.push_back(TrackedProcess{name, std::move(handle), pid});
+void Session::AddProcess(const std::string& name, UniqueHandle handle, DWORD pid, LONGLONG started) {
+  processes_.push_back(TrackedProcess{name, std::move(handle), pid, started});
 }
 
 const TrackedProcess& Session::Process(const std::string& name) const {

@@ -13,6 +13,8 @@ struct TrackedProcess {
   std::string name;
   UniqueHandle handle;
   DWORD pid = 0;
+  // QueryPerformanceCounter just before CreateProcess, for print-elapsed.
+  LONGLONG started = 0;
 };
 
 // What a running script has bound to names. Ending the session terminates every process it started
@@ -25,7 +27,7 @@ class Session {
   ~Session() { TerminateRunning(); }
 
   // A name bound again keeps the earlier process tracked, so it is still terminated at the end.
-  void AddProcess(const std::string& name, UniqueHandle handle, DWORD pid);
+  void AddProcess(const std::string& name, UniqueHandle handle, DWORD pid, LONGLONG started);
   const TrackedProcess& Process(const std::string& name) const;
 
   void BindWindow(const std::string& name, HWND window);
