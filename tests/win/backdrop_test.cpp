@@ -53,6 +53,50 @@ TEST_F(Backdrop, OneSlotIsClaimedAndFreed) {
   EXPECT_NE(FindBackdrop(4242), nullptr) << "the slot stays claimed after a failure";
 }
 
+RECT ClientRect(HWND parent, HWND control) {
+  RECT placed;
+  GetWindowRect(control, &placed);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&placed), 2);
+  return placed;
+}
+
+// Fitting again puts back whatever has moved, the window and each control, and
+// leaves what stands in place where it is.
+TEST_F(Backdrop, RefittingPutsMovedWindowsBack) {
+  const ControlDescriptor rows[] = {
+      {0x75, kPushButton, 300, 200, 80, 24, nullptr, 0, 0, 0},
+      {0x8B, kTextLabel, 40, 700, 120, 17, nullptr, 0, 0, 0},
+      {kEndOfDescriptors, 0, 0, 0, 0, 0, nullptr, 0, 0, 0},
+  };
+  WindowTable[kMainWindowRecord].descriptors = rows;
+  ASSERT_TRUE(LoadBackdrop(IDR_BACKDROP, &code));
+  HWND button = GetDlgItem(window, 0x75), label = GetDlgItem(window, 0x8B);
+  MoveWindow(button, 5, 6, 7, 8, FALSE);
+  SetWindowPos(window, nullptr, 30, 40, 500, 400, SWP_NOZORDER);
+  FitBackdrop();
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 1024) / 2);
+  EXPECT_EQ(frame.right - frame.left, 1024);
+  EXPECT_EQ(frame.bottom - frame.top, 768);
+  RECT placed = ClientRect(window, button);
+  EXPECT_EQ(placed.left, 300);
+  EXPECT_EQ(placed.top, 200);
+  EXPECT_EQ(placed.right - placed.left, 80);
+  EXPECT_EQ(placed.bottom - placed.top, 24);
+  placed = ClientRect(window, label);
+  EXPECT_EQ(placed.left, 40);
+  EXPECT_EQ(placed.top, 700);
+
+  MoveWindow(label, 40, 700, 121, 17, FALSE);  // only the width differs
+  FitBackdrop();
+  placed = ClientRect(window, label);
+  EXPECT_EQ(placed.right - placed.left, 120);
+  placed = ClientRect(window, button);
+  EXPECT_EQ(placed.left, 300) << "a control in place stays there";
+  EXPECT_EQ(placed.top, 200);
+}
+
 // The painted window, read back from the screen, is the picture pixel for pixel.
 TEST_F(Backdrop, PaintedWindowIsThePicture) {
   ASSERT_TRUE(LoadBackdrop(IDR_BACKDROP, &code));
