@@ -96,6 +96,12 @@ add_custom_command(OUTPUT ${VEXO_FIXTURES}/Vexo-badsum.qpk
 add_custom_target(vexo_fixtures ALL
   DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat ${VEXO_FIXTURES}/Vexo-badsum.qpk)
 
+# The start-up verification timed under Wine beside one plain read (bench/run-bench).
+add_executable(extract_bench bench/extract_bench.cpp $<TARGET_OBJECTS:vexo_resources>)
+target_include_directories(extract_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(extract_bench PRIVATE vexo_win)
+target_link_options(extract_bench PRIVATE -static -static-libgcc -static-libstdc++)
+
 if(VEXO_BUILD_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

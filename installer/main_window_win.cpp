@@ -7,14 +7,15 @@
 #include "archive/extract.h"
 #include "installer/install_command.h"
 #include "installer/main_window_rows.h"
-#include "installer/selection.h"
 #include "installer/palm_setup.h"
+#include "installer/selection.h"
+#include "palm/palm_database.h"
+#include "palm/palm_user.h"
 #include "platform/file_layer.h"
 #include "resources/resource_ids.h"
 #include "shell/instance_win.h"
 #include "shell/message_texts.h"
 #include "shell/process_state.h"
-#include "palm/palm_user.h"
 #include "ui/backdrop.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
@@ -26,7 +27,6 @@ constexpr int kCancelButton = 0x76;
 constexpr int kUserNameLabel = 0x8C;
 constexpr char kArchiveFile[] = "+CVexo.qpk";
 constexpr char kOtherInstaller[] = "+CSetup.exe";
-constexpr std::uint32_t kVexoCreator = 0x6F786556;  // "Vexo" as stored
 
 const MessageMapRow kMainWindowMessages[] = {
     {CloseMainWindow, WM_CLOSE},
@@ -70,13 +70,13 @@ bool CheckForArchive(ErrorCode* code) {
   return false;
 }
 
+}  // namespace
+
 bool VerifyArchive(ErrorCode* code) {
   std::strcpy(ArchiveName, kArchiveFile);
   TargetFolder[0] = 0;
-  return Extract(kVexoCreator, 0xFFFFFFFF, 0, 0, nullptr, code);
+  return Extract(kGameCreatorWord, 0xFFFFFFFF, 0, 0, nullptr, code);
 }
-
-}  // namespace
 
 bool SetUpMainWindow(ErrorCode* code) {
   HWND window = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, DlgProc, 0);

@@ -26,6 +26,10 @@ constexpr std::size_t kPalmRecordEntrySize = 8;
 constexpr std::size_t kGameHeaderSize = 72;
 
 constexpr char kGameCreator[4] = {'V', 'e', 'x', 'o'};
+// The same four bytes read as one little-endian word, the form archive selections take.
+constexpr std::uint32_t kGameCreatorWord =
+    static_cast<std::uint8_t>(kGameCreator[0]) | static_cast<std::uint8_t>(kGameCreator[1]) << 8 |
+    static_cast<std::uint8_t>(kGameCreator[2]) << 16 | static_cast<std::uint32_t>(kGameCreator[3]) << 24;
 
 struct PalmDatabaseHeader {
   char name[kPalmNameSize];

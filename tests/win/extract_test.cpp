@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "palm/palm_database.h"
 #include "platform/file_layer.h"
 #include "shell/error_report.h"
 #include "shell/message_texts.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr std::uint32_t kVexo = 0x6F786556;  // "Vexo" in file order
+constexpr std::uint32_t kVexo = kGameCreatorWord;
 
 struct Extraction : ::testing::Test {
   ScratchFolder folder;

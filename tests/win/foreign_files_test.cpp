@@ -11,6 +11,7 @@
 #include "installer/main_window_rows.h"
 #include "installer/palm_setup.h"
 #include "installer/selection.h"
+#include "palm/palm_database.h"
 #include "palm/palm_user.h"
 #include "platform/file_layer.h"
 #include "resources/resource_ids.h"
@@ -53,7 +54,7 @@ struct ForeignFiles : ::testing::Test {
     ASSERT_TRUE(WriteWholeFile(folder / "Vexo.qpk", std::string(archive.begin(), archive.end())));
     std::strcpy(ArchiveName, (folder / "Vexo.qpk").c_str());
     TargetFolder[0] = 0;
-    ASSERT_TRUE(Extract(0x6F786556, 0xFFFFFFFF, 0, 0, nullptr, &code));
+    ASSERT_TRUE(Extract(kGameCreatorWord, 0xFFFFFFFF, 0, 0, nullptr, &code));
     CreateDirectoryA((folder / "Install").c_str(), nullptr);
     std::strcpy(InstallFolder, (folder / "Install\\").c_str());
     DeviceMask = kColourMask;
