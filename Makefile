@@ -5,6 +5,7 @@ BUILD      := build
 HOST_DIR   := $(BUILD)/host
 WIN64_DIR  := $(BUILD)/win64
 WIN32_DIR  := $(BUILD)/win32
+WINGT_DIR  := $(BUILD)/win64-gtest
 JOBS       ?= $(shell nproc)
 CMAKE_TYPE ?= RelWithDebInfo
 
@@ -13,9 +14,9 @@ SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps host win64 win32 sanitize test demo fuzz bench clean
+.PHONY: all deps host win64 win32 win64-gtest sanitize test demo fuzz bench clean
 
-all: host win64 win32
+all: host win64 win32 win64-gtest
 
 deps:
 	@scripts/install-deps
@@ -29,10 +30,18 @@ win64: host
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) >/dev/null
 	cmake --build $(WIN64_DIR) -j $(JOBS)
 
-# The 32-bit build proves the program still compiles and links for i686.
+# The GoogleTest of the Win32 layer, with the posix thread model GoogleTest needs.
+win64-gtest: host
+	cmake -S . -B $(WINGT_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_WIN_GTEST=ON \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64-posix.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) >/dev/null
+	cmake --build $(WINGT_DIR) -j $(JOBS)
+
+# The 32-bit build: the same program for i686, checked statically (its imports,
+# header and resources against the x64 build); these machines cannot run it.
 win32: host
 	cmake -S . -B $(WIN32_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_BUILD_TESTS=OFF \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) >/dev/null
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) \
+	  -DVEXO_X64_BUILD=$(abspath $(WIN64_DIR)) >/dev/null
 	cmake --build $(WIN32_DIR) -j $(JOBS)
 
 # The native tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,10 +1,17 @@
-# Debian's MinGW-w64 with the posix thread model, so std::thread works in the
-# tests; everything links statically, so no MinGW DLL is needed beside a program.
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+# Debian's MinGW-w64 with the win32 thread model: its runtime calls nothing that
+# Windows XP lacks (the posix model's libwinpthread imports GetTickCount64).
+# Everything links statically, so no MinGW DLL is needed beside a program.
+if(NOT VEXO_THREAD_MODEL)
+  set(VEXO_THREAD_MODEL win32)
+endif()
+set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-${VEXO_THREAD_MODEL})
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-${VEXO_THREAD_MODEL})
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+# The oldest Windows each build starts on, in every program's PE header.
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+  "-Wl,--major-subsystem-version,${VEXO_WINDOWS_VERSION_MAJOR},--minor-subsystem-version,${VEXO_WINDOWS_VERSION_MINOR}")

@@ -1,4 +1,5 @@
-# The Windows build: VexoLoad.exe, its Windows-side tests and the end-to-end driver.
+# The Windows build: VexoLoad.exe, qpk.exe, the stand-ins, the end-to-end driver
+# and its scenarios; with VEXO_WIN_GTEST, only the GoogleTest of the Win32 layer.
 
 set(VEXO_HOST_TOOLS "" CACHE PATH "Folder of the native build tools (msgtable, make_icons)")
 if(NOT EXISTS "${VEXO_HOST_TOOLS}/msgtable")
@@ -20,7 +21,8 @@ add_custom_command(OUTPUT ${VEXO_GENERATED}/backdrop.pcx
 set(VEXO_RESOURCE_INPUTS ${VEXO_GENERATED}/msgtable.bin ${VEXO_GENERATED}/shellicon.ico
   ${VEXO_GENERATED}/shellicon2.ico ${VEXO_GENERATED}/backdrop.pcx)
 add_custom_target(vexo_resource_inputs DEPENDS ${VEXO_RESOURCE_INPUTS})
-set_source_files_properties(resources/vexoload.rc PROPERTIES OBJECT_DEPENDS "${VEXO_RESOURCE_INPUTS}")
+set_source_files_properties(resources/vexoload.rc PROPERTIES
+  OBJECT_DEPENDS "${VEXO_RESOURCE_INPUTS};${CMAKE_SOURCE_DIR}/resources/vexoload.manifest")
 
 # Everything that calls Win32, apart from the entry point, so tests can link it.
 # An object library, so the exported dialog procedures are always linked in.
@@ -49,12 +51,24 @@ add_library(vexo_win OBJECT
   ui/window_record.cpp
 )
 target_link_libraries(vexo_win PUBLIC vexo_core vexo_pcx user32 gdi32 advapi32 shell32 oleaut32)
+# The program's own code sees only what the oldest Windows of this build declares,
+# so a newer function fails to compile before the import check would refuse it.
+# Tests and tools keep the headers' default.
+set(VEXO_OLDEST_WINDOWS _WIN32_WINNT=0x0${VEXO_WINDOWS_VERSION_MAJOR}0${VEXO_WINDOWS_VERSION_MINOR}
+  WINVER=0x0${VEXO_WINDOWS_VERSION_MAJOR}0${VEXO_WINDOWS_VERSION_MINOR})
+target_compile_definitions(vexo_win PRIVATE ${VEXO_OLDEST_WINDOWS})
 
 add_library(vexo_resources OBJECT resources/vexoload.rc)
 target_include_directories(vexo_resources PRIVATE ${CMAKE_SOURCE_DIR} ${VEXO_GENERATED})
 add_dependencies(vexo_resources vexo_resource_inputs)
 
+if(VEXO_WIN_GTEST)
+  include(cmake/windows_gtest.cmake)
+  return()
+endif()
+
 add_executable(VexoLoad WIN32 shell/entry_win.cpp $<TARGET_OBJECTS:vexo_resources>)
+target_compile_definitions(VexoLoad PRIVATE ${VEXO_OLDEST_WINDOWS})
 target_link_libraries(VexoLoad PRIVATE vexo_win)
 target_link_options(VexoLoad PRIVATE -static -static-libgcc -static-libstdc++)
 set_target_properties(VexoLoad PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
@@ -65,6 +79,35 @@ endif()
 add_test(NAME exports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exports ${CMAKE_OBJDUMP}
   ${CMAKE_BINARY_DIR}/VexoLoad.exe DlgProc ModalDlgProc PropertySheetProc IS_RETRY)
 set_tests_properties(exports PROPERTIES LABELS win)
+
+# What the shipped programs ask of Windows: only functions that Windows XP SP3
+# (32-bit) or XP x64 exports, that Windows as the PE header's subsystem version,
+# and a manifest that keeps them unelevated.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(VEXO_EXPORT_LISTS .txt)
+else()
+  set(VEXO_EXPORT_LISTS .x64.txt)
+endif()
+add_test(NAME imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports ${CMAKE_OBJDUMP}
+  ${CMAKE_SOURCE_DIR}/tests/imports/winxp ${VEXO_EXPORT_LISTS} $<TARGET_FILE:VexoLoad> $<TARGET_FILE:qpk>)
+add_test(NAME subsystem_version COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-subsystem-version ${CMAKE_OBJDUMP}
+  ${VEXO_WINDOWS_VERSION_MAJOR}.${VEXO_WINDOWS_VERSION_MINOR} $<TARGET_FILE:VexoLoad> $<TARGET_FILE:qpk>)
+add_test(NAME manifest COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-manifest $<TARGET_FILE:VexoLoad>)
+# A program with a post-XP import and a DLL of the wrong set, which the check must refuse.
+add_executable(post_xp_probe tests/imports/post_xp_probe.cpp)
+target_link_libraries(post_xp_probe PRIVATE shlwapi)
+add_test(NAME imports_refuse_probe COMMAND ${CMAKE_SOURCE_DIR}/tests/imports/check_refuses_probe.sh
+  ${CMAKE_SOURCE_DIR}/scripts/check-imports ${CMAKE_OBJDUMP} ${CMAKE_SOURCE_DIR}/tests/imports/winxp
+  ${VEXO_EXPORT_LISTS} $<TARGET_FILE:post_xp_probe>)
+set_tests_properties(imports subsystem_version manifest imports_refuse_probe PROPERTIES LABELS win)
+
+# The 32-bit tree compares its program with the 64-bit one (VEXO_X64_BUILD).
+set(VEXO_X64_BUILD "" CACHE PATH "Folder of the x64 build whose resources the program must share")
+if(VEXO_X64_BUILD)
+  add_test(NAME same_resources COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-same-resources
+    $<TARGET_FILE:VexoLoad> ${VEXO_X64_BUILD}/VexoLoad.exe)
+  set_tests_properties(same_resources PROPERTIES LABELS win)
+endif()
 
 file(GLOB VEXO_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/driver/*.cpp)
 add_executable(driver ${VEXO_DRIVER_SOURCES})
@@ -103,36 +146,6 @@ target_link_libraries(extract_bench PRIVATE vexo_win)
 target_link_options(extract_bench PRIVATE -static -static-libgcc -static-libstdc++)
 
 if(VEXO_BUILD_TESTS)
-  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-  add_executable(vexo_win_tests
-    tests/win/abort_retry_test.cpp
-    tests/win/archive_fixture.cpp
-    tests/win/backdrop_test.cpp
-    tests/win/control_colour_test.cpp
-    tests/win/dispatch_test.cpp
-    tests/win/error_report_test.cpp
-    tests/win/extract_test.cpp
-    tests/win/file_layer_test.cpp
-    tests/win/foreign_files_test.cpp
-    tests/win/instance_test.cpp
-    tests/win/palm_setup_test.cpp
-    tests/win/palm_user_test.cpp
-    tests/win/prompt_answerer.cpp
-    tests/win/registry_test.cpp
-    tests/win/scratch_folder.cpp
-    tests/win/window_builder_test.cpp
-    tests/win/test_dialogs.rc
-    $<TARGET_OBJECTS:vexo_resources>
-  )
-  target_include_directories(vexo_win_tests PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(vexo_win_tests PRIVATE vexo_win palm_user_list_writer gtest_main)
-  target_link_options(vexo_win_tests PRIVATE -static -static-libgcc -static-libstdc++)
-  gtest_discover_tests(vexo_win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60 PROPERTIES LABELS win)
-
   # End-to-end scenarios: the driver runs each script against the real program,
   # in a folder of its own.
   function(vexo_wine_path out path)
