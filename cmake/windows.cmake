@@ -117,7 +117,9 @@ if(VEXO_BUILD_TESTS)
     tests/win/extract_test.cpp
     tests/win/file_layer_test.cpp
     tests/win/foreign_files_test.cpp
+    tests/win/selection_test.cpp
     tests/win/instance_test.cpp
+    tests/win/main_window_fixture.cpp
     tests/win/palm_setup_test.cpp
     tests/win/palm_user_test.cpp
     tests/win/prompt_answerer.cpp

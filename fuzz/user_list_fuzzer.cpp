@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
@@ -40,6 +41,14 @@ void CheckRecord(const std::uint8_t* image, std::uint32_t size, const UserRecord
   FUZZ_CHECK(record.folder + record.folderLength <= image + size);
 }
 
+// A folder name that stays one folder below Palm Desktop's: no separator, no
+// zero byte, and something besides dots and blanks.
+bool StaysInside(const UserRecord& record) {
+  const std::string_view folder(reinterpret_cast<const char*>(record.folder), record.folderLength);
+  return folder.find_first_of(std::string_view("\\/:\0", 4)) == std::string_view::npos &&
+         folder.find_first_not_of(". ") != std::string_view::npos;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   UserRecord lookedUp = {};
   const UserLookup verdict = LookUpUser(image.data(), imageSize, lookUpName, &lookedUp);
   FUZZ_CHECK(std::memchr(lookUpName, 0, kUserNameSize) != nullptr);
-  FUZZ_CHECK((verdict != UserLookup::NotAvailable) == found);
+  FUZZ_CHECK((verdict != UserLookup::NotAvailable) == (found && StaysInside(record)));
   if (verdict != UserLookup::NotAvailable) {
     FUZZ_CHECK(verdict == UserLookup::Found || verdict == UserLookup::NotMainUser);
     CheckRecord(image.data(), imageSize, lookedUp);
