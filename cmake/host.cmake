@@ -60,6 +60,11 @@ if(VEXO_BUILD_TESTS)
   set_tests_properties(native.driver_args PROPERTIES LABELS native)
   set_tests_properties(native.script_lexer PROPERTIES LABELS native)
 
+  add_test(NAME native.tool_arguments COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/tool_arguments_check.sh
+    ${CMAKE_BINARY_DIR}/tool_arguments_scratch $<TARGET_FILE:qpk> $<TARGET_FILE:make_samples>
+    $<TARGET_FILE:palmusers> $<TARGET_FILE:msgtable> $<TARGET_FILE:make_icons> $<TARGET_FILE:make_backdrop>)
+  set_tests_properties(native.tool_arguments PROPERTIES LABELS native)
+
   add_test(NAME native.qpk_samples COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/qpk_samples_check.sh
     $<TARGET_FILE:qpk> ${VEXO_SAMPLES} ${CMAKE_BINARY_DIR}/unpacked_samples)
   set_tests_properties(native.qpk_samples PROPERTIES LABELS native)
