@@ -37,6 +37,7 @@ if(VEXO_BUILD_TESTS)
     tests/unit/archive_layout_test.cpp
     tests/unit/backdrop_fit_test.cpp
     tests/unit/command_line_test.cpp
+    tests/unit/component_table_test.cpp
     tests/unit/control_descriptor_test.cpp
     tests/unit/file_names_test.cpp
     tests/unit/message_lookup_test.cpp
