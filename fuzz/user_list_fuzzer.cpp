@@ -1,7 +1,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <string_view>
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
@@ -44,9 +43,13 @@ void CheckRecord(const std::uint8_t* image, std::uint32_t size, const UserRecord
 // A folder name that stays one folder below Palm Desktop's: no separator, no
 // zero byte, and something besides dots and blanks.
 bool StaysInside(const UserRecord& record) {
-  const std::string_view folder(reinterpret_cast<const char*>(record.folder), record.folderLength);
-  return folder.find_first_of(std::string_view("\\/:\0", 4)) == std::string_view::npos &&
-         folder.find_first_not_of(". ") != std::string_view::npos;
+  bool somethingElse = false;
+  for (std::uint32_t i = 0; i < record.folderLength; ++i) {
+    const char c = static_cast<char>(record.folder[i]);
+    if (c == '\\' || c == '/' || c == ':' || c == 0) return false;
+    if (c != '.' && c != ' ') somethingElse = true;
+  }
+  return somethingElse;
 }
 
 }  // namespace
