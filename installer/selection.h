@@ -19,8 +19,9 @@ extern std::uint8_t QueuedFlags[kMaxArchiveEntries];
 enum : std::uint8_t {
   kNotQueued = 0,
   kQueued = 1,
-  // Its file was there but cut short, and the start-up scan deleted it: still
-  // the user's choice, so its box is ticked, and Install writes it whole.
+  // Its file was there with another size than the entry's (cut short by an
+  // earlier copy) and the start-up scan deleted it: still the user's choice, so
+  // its box is ticked, and Install writes it whole.
   kCutShort = 2,
 };
 extern std::uint32_t SelectedSize;
