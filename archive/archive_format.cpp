@@ -1,5 +1,6 @@
 #include "archive/archive_format.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "archive/archive_key.h"
@@ -137,7 +138,37 @@ LayoutResult ReadArchiveDirectory(const std::uint8_t* file, std::uint32_t size, 
     if (end[i] != 0) return LayoutResult::NotAnArchive;
   }
   *count = n;
-  return LayoutResult::Valid;
+  std::uint32_t first, second;
+  return FindSharedBytes(directory, n, &first, &second) ? LayoutResult::SharedBytes : LayoutResult::Valid;
+}
+
+bool FindSharedBytes(const ArchiveEntry* directory, std::uint32_t count, std::uint32_t* first,
+                     std::uint32_t* second) {
+  // Sorted by where their data begins, two entries that share a byte leave the
+  // entry just after the earlier one sharing a byte with it too, so neighbours
+  // are all that need comparing.
+  static std::uint16_t order[kMaxArchiveEntries];
+  std::uint32_t holding = 0;
+  for (std::uint32_t i = 0; i < count && i < kMaxArchiveEntries; ++i) {
+    if (directory[i].dataSize != 0) order[holding++] = static_cast<std::uint16_t>(i);
+  }
+  std::sort(order, order + holding, [directory](std::uint16_t a, std::uint16_t b) {
+    return directory[a].dataOffset != directory[b].dataOffset ? directory[a].dataOffset < directory[b].dataOffset
+                                                              : a < b;
+  });
+  for (std::uint32_t k = 1; k < holding; ++k) {
+    const ArchiveEntry& before = directory[order[k - 1]];
+    if (std::uint64_t{before.dataOffset} + before.dataSize > directory[order[k]].dataOffset) {
+      *first = std::min(order[k - 1], order[k]);
+      *second = std::max(order[k - 1], order[k]);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool VerifyEntryData(std::uint8_t* file, const ArchiveEntry& entry) {
+  return ArchiveXorChecksum(file + entry.dataOffset, entry.dataSize) == entry.checksum;
 }
 
 bool IsSelected(const ArchiveEntry& entry, const ArchiveSelection& selection) {

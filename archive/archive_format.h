@@ -11,7 +11,9 @@
 //   0 marker 0x93FC   4 dataOffset (>= D)   8 dataSize   12 checksum
 //   16 name (32 bytes, zero-padded, first byte not 0)   48 creator   52 type
 //
-// The file holds at least 192 bytes and at least D + 76.
+// The file holds at least 192 bytes and at least D + 76. No byte of the data area
+// belongs to two entries: verification transforms each entry's bytes in place,
+// so a shared byte would be transformed twice and written damaged.
 #pragma once
 
 #include <cstddef>
@@ -49,13 +51,24 @@ constexpr std::uint32_t DataAreaStart(std::uint32_t count) {
   return static_cast<std::uint32_t>(4 + kArchiveEntrySize * (count + 1));
 }
 
-enum class LayoutResult { Valid, NotAnArchive };
+// SharedBytes: every record reads well, but the data of two entries overlaps;
+// `count` is set all the same, so a tool can name the two with FindSharedBytes.
+enum class LayoutResult { Valid, NotAnArchive, SharedBytes };
 
 // Checks the layout of a whole archive image and restores its directory into
 // `directory` (room for kMaxArchiveEntries + 1 records). Never reads outside the
 // `size` bytes at `file`.
 LayoutResult ReadArchiveDirectory(const std::uint8_t* file, std::uint32_t size, ArchiveEntry* directory,
                                   std::uint32_t* count);
+
+// Whether any byte lies in the data of two of the `count` entries (entries of 0
+// bytes hold none); names two such entries, the lower index first.
+bool FindSharedBytes(const ArchiveEntry* directory, std::uint32_t count, std::uint32_t* first,
+                     std::uint32_t* second);
+
+// The start-up verification of one entry: transforms its data in place in the
+// archive image and compares the checksum. The image keeps the transformed bytes.
+bool VerifyEntryData(std::uint8_t* file, const ArchiveEntry& entry);
 
 // Encodes / decodes one 56-byte record as it reads after the transform.
 void EncodeEntry(const ArchiveEntry& entry, std::uint8_t* record);

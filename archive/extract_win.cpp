@@ -84,7 +84,7 @@ bool ExtractEntry(std::uint32_t index) {
       return false;
     }
   }
-  if (ArchiveXorChecksum(EntryData(entry), entry.dataSize) != entry.checksum) {
+  if (!VerifyEntryData(ArchiveBlock, entry)) {
     IoText().Append(text::kChecksumIncorrect).Append(writing ? g_outputPath : CurrentEntryName);
     ShowErrorText(reinterpret_cast<const char*>(IoBuffer));
     return false;

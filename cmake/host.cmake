@@ -37,6 +37,7 @@ if(VEXO_BUILD_TESTS)
     tests/unit/archive_layout_test.cpp
     tests/unit/backdrop_fit_test.cpp
     tests/unit/command_line_test.cpp
+    tests/unit/component_table_test.cpp
     tests/unit/control_descriptor_test.cpp
     tests/unit/file_names_test.cpp
     tests/unit/message_lookup_test.cpp
@@ -59,6 +60,11 @@ if(VEXO_BUILD_TESTS)
   add_test(NAME native.driver_args COMMAND driver_args_test)
   set_tests_properties(native.driver_args PROPERTIES LABELS native)
   set_tests_properties(native.script_lexer PROPERTIES LABELS native)
+
+  add_test(NAME native.tool_arguments COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/tool_arguments_check.sh
+    ${CMAKE_BINARY_DIR}/tool_arguments_scratch $<TARGET_FILE:qpk> $<TARGET_FILE:make_samples>
+    $<TARGET_FILE:palmusers> $<TARGET_FILE:msgtable> $<TARGET_FILE:make_icons> $<TARGET_FILE:make_backdrop>)
+  set_tests_properties(native.tool_arguments PROPERTIES LABELS native)
 
   add_test(NAME native.qpk_samples COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/qpk_samples_check.sh
     $<TARGET_FILE:qpk> ${VEXO_SAMPLES} ${CMAKE_BINARY_DIR}/unpacked_samples)

@@ -2,6 +2,7 @@
 add_library(qpk_core STATIC
   tools/qpk/data_area_plan.cpp
   tools/qpk/file_io.cpp
+  tools/qpk/install_outlook.cpp
   tools/qpk/list.cpp
   tools/qpk/loaded_archive.cpp
   tools/qpk/pack.cpp

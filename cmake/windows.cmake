@@ -136,8 +136,15 @@ add_custom_command(OUTPUT ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat
 add_custom_command(OUTPUT ${VEXO_FIXTURES}/Vexo-badsum.qpk
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/flip-byte ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Vexo-badsum.qpk 2000
   DEPENDS ${VEXO_FIXTURES}/Vexo.qpk)
+# A queued component with the right size and header and one data byte changed:
+# Install leaves it as it is.
+add_custom_command(OUTPUT ${VEXO_FIXTURES}/Level03-changed.pdb
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/flip-byte "${VEXO_HOST_TOOLS}/samples/Vexo Level 03 Colour.pdb"
+    ${VEXO_FIXTURES}/Level03-changed.pdb 1000
+  DEPENDS ${VEXO_HOST_TOOLS}/samples/Vexo.qpk)
 add_custom_target(vexo_fixtures ALL
-  DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat ${VEXO_FIXTURES}/Vexo-badsum.qpk)
+  DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat ${VEXO_FIXTURES}/Vexo-badsum.qpk
+    ${VEXO_FIXTURES}/Level03-changed.pdb)
 
 # The start-up verification timed under Wine beside one plain read (bench/run-bench).
 add_executable(extract_bench bench/extract_bench.cpp $<TARGET_OBJECTS:vexo_resources>)

@@ -15,7 +15,9 @@ add_executable(vexo_win_tests
   tests/win/extract_test.cpp
   tests/win/file_layer_test.cpp
   tests/win/foreign_files_test.cpp
+  tests/win/selection_test.cpp
   tests/win/instance_test.cpp
+  tests/win/main_window_fixture.cpp
   tests/win/palm_setup_test.cpp
   tests/win/palm_user_test.cpp
   tests/win/prompt_answerer.cpp

@@ -56,6 +56,12 @@ void CheckSelection(const ArchiveEntry& entry, const ArchiveEntry& other) {
   FUZZ_CHECK(IsSelected(entry, foreign) == ModelSelected(entry, foreign));
 }
 
+bool Share(const ArchiveEntry& a, const ArchiveEntry& b) {
+  if (a.dataSize == 0 || b.dataSize == 0) return false;
+  return std::uint64_t{a.dataOffset} + a.dataSize > b.dataOffset &&
+         std::uint64_t{b.dataOffset} + b.dataSize > a.dataOffset;
+}
+
 void CheckTransform(const std::uint8_t* data, std::size_t size) {
   const std::size_t length = size < 4096 ? size : 4096;
   if (length == 0) return;
@@ -82,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   std::uint32_t count = 0;
-  if (ReadArchiveDirectory(data, static_cast<std::uint32_t>(size), directory.get(), &count) != LayoutResult::Valid)
-    return 0;
+  const LayoutResult layout = ReadArchiveDirectory(data, static_cast<std::uint32_t>(size), directory.get(), &count);
+  if (layout == LayoutResult::NotAnArchive) return 0;
   FUZZ_CHECK(count >= 1 && count <= kMaxArchiveEntries);
   const std::uint32_t dataStart = DataAreaStart(count);
   FUZZ_CHECK(size >= kMinArchiveSize && size >= std::size_t{dataStart} + kBytesAfterEndRecord);
@@ -95,6 +101,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(entry.name[0] != 0);
     CheckFileName(entry);
     CheckSelection(entry, directory[(i + 1) % count]);
+  }
+  // Shared bytes, pair by pair, for directories small enough to compare so.
+  std::uint32_t first = 0, second = 0;
+  const bool found = FindSharedBytes(directory.get(), count, &first, &second);
+  FUZZ_CHECK(found == (layout == LayoutResult::SharedBytes));
+  if (found) FUZZ_CHECK(first < second && second < count && Share(directory[first], directory[second]));
+  if (count <= 64) {
+    bool any = false;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      for (std::uint32_t j = i + 1; j < count; ++j) any = any || Share(directory[i], directory[j]);
+    }
+    FUZZ_CHECK(any == found);
   }
   static const ArchiveEntry kZero = {};
   FUZZ_CHECK(std::memcmp(&directory[count], &kZero, sizeof kZero) == 0);

@@ -40,6 +40,18 @@ void CheckRecord(const std::uint8_t* image, std::uint32_t size, const UserRecord
   FUZZ_CHECK(record.folder + record.folderLength <= image + size);
 }
 
+// A folder name that stays one folder below Palm Desktop's: no separator, no
+// zero byte, and something besides dots and blanks.
+bool StaysInside(const UserRecord& record) {
+  bool somethingElse = false;
+  for (std::uint32_t i = 0; i < record.folderLength; ++i) {
+    const char c = static_cast<char>(record.folder[i]);
+    if (c == '\\' || c == '/' || c == ':' || c == 0) return false;
+    if (c != '.' && c != ' ') somethingElse = true;
+  }
+  return somethingElse;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   UserRecord lookedUp = {};
   const UserLookup verdict = LookUpUser(image.data(), imageSize, lookUpName, &lookedUp);
   FUZZ_CHECK(std::memchr(lookUpName, 0, kUserNameSize) != nullptr);
-  FUZZ_CHECK((verdict != UserLookup::NotAvailable) == found);
+  FUZZ_CHECK((verdict != UserLookup::NotAvailable) == (found && StaysInside(record)));
   if (verdict != UserLookup::NotAvailable) {
     FUZZ_CHECK(verdict == UserLookup::Found || verdict == UserLookup::NotMainUser);
     CheckRecord(image.data(), imageSize, lookedUp);

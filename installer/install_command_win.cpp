@@ -23,7 +23,7 @@ constexpr UINT kClosingStyle = MB_OK | MB_SETFOREGROUND;
 void WriteTickedComponents() {
   TickedBoxes boxes;
   for (std::uint32_t i = 0; i < EntryCount; ++i) {
-    if (QueuedFlags[i] != 0) continue;
+    if (QueuedFlags[i] == kQueued) continue;
     const ArchiveEntry& entry = ArchiveDirectory[i];
     std::size_t index;
     const ComponentRow* row = FindComponentRow(entry.type, entry.name, kEntryNameSize, &index);

@@ -14,12 +14,21 @@ struct PictureLink {
 };
 
 extern const PictureLink PictureMap[15];
-// One per archive entry: a file for it already lies in the Install folder.
+// One per archive entry: whether a file for it already lies in the Install folder.
 extern std::uint8_t QueuedFlags[kMaxArchiveEntries];
+enum : std::uint8_t {
+  kNotQueued = 0,
+  kQueued = 1,
+  // Its file was there with another size than the entry's (cut short by an
+  // earlier copy) and the start-up scan deleted it: still the user's choice, so
+  // its box is ticked, and Install writes it whole.
+  kCutShort = 2,
+};
 extern std::uint32_t SelectedSize;
 
 // Deletes this game's files that no longer belong in the Install folder (and,
-// when asked, those whose box is clear) and marks the rest as queued.
+// when asked, those whose box is clear), and those whose size is not their
+// entry's (cut short by an earlier copy), and marks the rest as queued.
 void ScanInstallFolder(bool checkSelection);
 void ApplyInitialSelection();
 INT_PTR UpdateDataSize(HWND window, UINT message, WPARAM first, LPARAM second);

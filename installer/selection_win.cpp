@@ -34,14 +34,13 @@ void Tick(std::uint8_t checkBox) { SendDlgItemMessageA(MainWindow(), checkBox, B
 
 // Reads the first bytes of a file and tells whether it is one of this game's
 // databases; anything that cannot be read is left alone.
-bool ReadGameHeader(const char* path, PalmDatabaseHeader* header) {
+bool ReadGameHeader(const char* path, PalmDatabaseHeader* header, std::uint32_t* size) {
   HANDLE file;
-  std::uint32_t size;
   ErrorCode code;
-  if (!FileOpen(path, ModeRead, &file, &size, &code)) return false;
+  if (!FileOpen(path, ModeRead, &file, size, &code)) return false;
   ReaderSlot = file;
   std::uint32_t read = 0, unread = 0;
-  const bool game = size >= kMinGameFileSize && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
+  const bool game = *size >= kMinGameFileSize && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
                     read == kGameHeaderSize && IsGameDatabaseHeader(IoBuffer, read);
   FileCloseReader();
   if (!game) return false;
@@ -60,17 +59,21 @@ int FindEntryFor(const PalmDatabaseHeader& header) {
   return -1;
 }
 
-// Whether a file of this game may stay: its entry, row, device and box fit and
-// no other file already stands for the entry.
-bool Belongs(const PalmDatabaseHeader& header, bool checkSelection) {
+// Whether a file of this game may stay: its entry, row, device and box fit, it
+// holds as many bytes as its entry, and no other file already stands for the entry.
+bool Belongs(const PalmDatabaseHeader& header, std::uint32_t size, bool checkSelection) {
   const int entry = FindEntryFor(header);
   if (entry < 0) return false;
   std::size_t index;
   const ComponentRow* row = FindComponentRow(header.type, header.name, kPalmNameSize, &index);
   if (row == nullptr || !IsForDevice(*row, DeviceMask)) return false;
   if (checkSelection && !IsTicked(row->checkBox)) return false;
-  if (QueuedFlags[entry] != 0) return false;
-  QueuedFlags[entry] = 1;
+  if (QueuedFlags[entry] == kQueued) return false;
+  if (size != ArchiveDirectory[entry].dataSize) {
+    if (!checkSelection) QueuedFlags[entry] = kCutShort;
+    return false;
+  }
+  QueuedFlags[entry] = kQueued;
   return true;
 }
 
@@ -98,15 +101,16 @@ void ScanInstallFolder(bool checkSelection) {
     CopyText(path, sizeof path, InstallFolder);
     if (!JoinPath(path, found.cFileName)) continue;
     PalmDatabaseHeader header;
-    if (!ReadGameHeader(path, &header)) continue;
-    if (!Belongs(header, checkSelection)) DeleteFileA(path);
+    std::uint32_t size;
+    if (!ReadGameHeader(path, &header, &size)) continue;
+    if (!Belongs(header, size, checkSelection)) DeleteFileA(path);
   } while (FindNextFileA(search, &found));
   FindClose(search);
 }
 
 void ApplyInitialSelection() {
   for (std::uint32_t i = 0; i < EntryCount; ++i) {
-    if (QueuedFlags[i] == 0) continue;
+    if (QueuedFlags[i] == kNotQueued) continue;
     std::size_t index;
     if (const ComponentRow* row = FindComponentRow(ArchiveDirectory[i].type, ArchiveDirectory[i].name,
                                                    kEntryNameSize, &index)) {
@@ -133,7 +137,7 @@ INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
     }
   }
   char number[kDecimalTextSize];
-  FormatDecimal(static_cast<std::int32_t>(SelectedSize), kDecimalGrouping, number, sizeof number);
+  FormatUnsignedDecimal(SelectedSize, kDecimalGrouping, number, sizeof number);
   char label[kDecimalTextSize + 16];
   TextBuilder(label, sizeof label).Append(number).Append(text::kBytesSuffix);
   SetDlgItemTextA(MainWindow(), kSizeLabel, label);

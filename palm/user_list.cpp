@@ -81,8 +81,19 @@ bool FindUserRecord(const std::uint8_t* image, std::uint32_t size, char (&userNa
   }
 }
 
+bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length) {
+  bool onlyDotsAndBlanks = true;
+  for (std::uint32_t i = 0; i < length; ++i) {
+    const std::uint8_t c = name[i];
+    if (c == 0 || c == '\\' || c == '/' || c == ':') return false;
+    if (c != '.' && c != ' ') onlyDotsAndBlanks = false;
+  }
+  return length != 0 && !onlyDotsAndBlanks;
+}
+
 UserLookup LookUpUser(const std::uint8_t* image, std::uint32_t size, char (&userName)[kUserNameSize],
                       UserRecord* found) {
   if (!FindUserRecord(image, size, userName, found)) return UserLookup::NotAvailable;
+  if (!IsPlainFolderName(found->folder, found->folderLength)) return UserLookup::NotAvailable;
   return (found->tag & kDefinedClassBit) != 0 ? UserLookup::NotMainUser : UserLookup::Found;
 }

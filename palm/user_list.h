@@ -60,7 +60,13 @@ enum class UserLookup : ErrorCode {
   NotMainUser = msg::NotMainUser,
 };
 
-// FindUserRecord, then the verdict: a record introduced by tag 0x8001 is not
-// the main user's. `found` is filled for NotMainUser too.
+// Whether a folder name from the list names one folder inside Palm Desktop's
+// folder: not "." or "..", not made only of dots and blanks (which Windows trims
+// away), and free of the separators \ / : and of zero bytes.
+bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length);
+
+// FindUserRecord, then the verdict: a record whose folder name is not plain is
+// not available, whatever its tag; one introduced by tag 0x8001 is not the main
+// user's. `found` is filled for NotMainUser too.
 UserLookup LookUpUser(const std::uint8_t* image, std::uint32_t size, char (&userName)[kUserNameSize],
                       UserRecord* found);

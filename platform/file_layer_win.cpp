@@ -59,6 +59,18 @@ void CloseSlot(HANDLE* slot) {
   SetLastError(kept);
 }
 
+// SetFilePointer's answer 0xFFFFFFFF is also a position a file can be at; only
+// the last error tells a failure from it.
+bool MovedTo(DWORD position) { return position != INVALID_SET_FILE_POINTER || GetLastError() == NO_ERROR; }
+
+// Back to a saved position, which may lie at 2 GiB or beyond: with a high part
+// given, the low part counts as unsigned instead of as a negative distance.
+bool ReturnTo(HANDLE file, DWORD position) {
+  LONG high = 0;
+  SetLastError(NO_ERROR);
+  return MovedTo(SetFilePointer(file, static_cast<LONG>(position), &high, FILE_BEGIN));
+}
+
 // Save the position, attempt, and on failure ask: Retry goes back to the saved
 // position and attempts again, Abort closes the file and clears its holder.
 template <typename Attempt>
@@ -74,7 +86,7 @@ bool Guarded(HANDLE* holder, Attempt attempt, ErrorCode* code) {
         *code = failure;
         return false;
       }
-      if (SetFilePointer(*holder, SavedPosition, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER) break;
+      if (ReturnTo(*holder, SavedPosition)) break;
       failure = GetLastError();
     }
   }
@@ -150,8 +162,9 @@ bool FileWrite(HANDLE* holder, const void* data, std::uint32_t count, ErrorCode*
 
 bool FileSeek(HANDLE* holder, std::int32_t offset, DWORD method, DWORD* position, ErrorCode* code) {
   return Guarded(holder, [&]() -> ErrorCode {
-    DWORD moved = SetFilePointer(*holder, offset, nullptr, method);
-    if (moved == INVALID_SET_FILE_POINTER) return GetLastError();
+    SetLastError(NO_ERROR);
+    const DWORD moved = SetFilePointer(*holder, offset, nullptr, method);
+    if (!MovedTo(moved)) return GetLastError();
     *position = moved;
     return 0;
   }, code);

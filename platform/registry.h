@@ -13,9 +13,11 @@
 
 enum : std::uint32_t {
   kCreateKeys = 0x1,   // create a missing component (open failed with 2 or 1010)
-  kCreateValue = 0x2,  // a value that cannot be read is written empty and returned
+  kCreateValue = 0x2,  // a value that does not exist is written empty and returned
+  // Set by the layer itself, never taken from a caller: the delete operation
+  // sets delete mode, and its walk sets the key target when the path ends in "\\".
   kDeleteMode = 0x4,
-  kKeyTarget = 0x8,  // set by a delete-mode walk whose path ends in "\\"
+  kKeyTarget = 0x8,
 };
 
 constexpr std::size_t kRegistryStringSize = 260;

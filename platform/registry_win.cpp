@@ -58,18 +58,17 @@ bool OpenComponent(ErrorCode* code) {
   return true;
 }
 
-// Ends an operation on the value key: closes it and reports `failure`, if any.
-bool Finish(HKEY key, ErrorCode failure, ErrorCode* code) {
-  if (key != g_root) RegCloseKey(key);
-  if (failure == 0) return true;
-  *code = failure;
-  return false;
+// The options a caller may pass; the others belong to the delete operation.
+constexpr std::uint32_t kCallerOptions = kCreateKeys | kCreateValue;
+
+// Whether a failed read may be answered by creating the value: only when asked,
+// and only when there is no value of that name. A value that exists but does not
+// fit is the user's data, never overwritten.
+bool MayCreateValue(std::uint32_t options, LONG readResult) {
+  return (options & kCreateValue) != 0 && readResult == ERROR_FILE_NOT_FOUND;
 }
 
-}  // namespace
-
-bool OpenKeyPath(HKEY root, const char* path, std::uint32_t options, HKEY* key, const char** valueName,
-                 ErrorCode* code) {
+bool Walk(HKEY root, const char* path, std::uint32_t options, HKEY* key, const char** valueName, ErrorCode* code) {
   g_root = root;
   g_current = root;
   g_opened = nullptr;
@@ -96,6 +95,21 @@ bool OpenKeyPath(HKEY root, const char* path, std::uint32_t options, HKEY* key, 
   }
 }
 
+// Ends an operation on the value key: closes it and reports `failure`, if any.
+bool Finish(HKEY key, ErrorCode failure, ErrorCode* code) {
+  if (key != g_root) RegCloseKey(key);
+  if (failure == 0) return true;
+  *code = failure;
+  return false;
+}
+
+}  // namespace
+
+bool OpenKeyPath(HKEY root, const char* path, std::uint32_t options, HKEY* key, const char** valueName,
+                 ErrorCode* code) {
+  return Walk(root, path, options & kCallerOptions, key, valueName, code);
+}
+
 bool ReadStringValue(HKEY root, const char* path, std::uint32_t options, ErrorCode* code) {
   HKEY key;
   const char* name;
@@ -113,7 +127,7 @@ bool ReadStringValue(HKEY root, const char* path, std::uint32_t options, ErrorCo
     return Finish(key, 0, code);
   }
   RegistryString[0] = 0;
-  if ((options & kCreateValue) == 0) return Finish(key, msg::RegRead, code);
+  if (!MayCreateValue(options, read)) return Finish(key, msg::RegRead, code);
   const BYTE empty[1] = {0};
   if (RegSetValueExA(key, name, 0, REG_SZ, empty, 1) != ERROR_SUCCESS) return Finish(key, msg::RegCreateValue, code);
   RegistryDataSize = 1;
@@ -137,7 +151,7 @@ bool ReadBinaryValue(HKEY root, const char* path, std::uint32_t options, void* b
   RegistryDataSize = size;
   LONG result = RegQueryValueExA(key, name, nullptr, &g_valueType, static_cast<BYTE*>(buffer), &RegistryDataSize);
   if (result != ERROR_SUCCESS) {
-    if ((options & kCreateValue) == 0) return Finish(key, msg::RegRead, code);
+    if (!MayCreateValue(options, result)) return Finish(key, msg::RegRead, code);
     if (RegSetValueExA(key, name, 0, REG_BINARY, nullptr, 0) != ERROR_SUCCESS) {
       return Finish(key, msg::RegCreateValue, code);
     }
@@ -160,7 +174,7 @@ bool WriteBinaryValue(HKEY root, const char* path, std::uint32_t options, const 
 bool DeleteRegistryEntry(HKEY root, const char* path, std::uint32_t options, ErrorCode* code) {
   HKEY key;
   const char* name;
-  if (!OpenKeyPath(root, path, options | kDeleteMode, &key, &name, code)) return false;
+  if (!Walk(root, path, (options & kCallerOptions) | kDeleteMode, &key, &name, code)) return false;
   if (g_options & kKeyTarget) {
     return Finish(key, RegDeleteKeyA(key, g_component) == ERROR_SUCCESS ? 0 : msg::RegDeleteKey, code);
   }

@@ -6,11 +6,10 @@ constexpr int kDecimalPositions = 20;
 bool CommaFollows(int position) {
   return position >= 4 && position <= 19 && (position - 1) % 3 == 0;
 }
-}  // namespace
 
-std::size_t FormatDecimal(std::int32_t value, std::uint32_t options, char* dest, std::size_t size) {
+std::size_t FormatMagnitude(bool negative, std::uint64_t magnitude, std::uint32_t options, char* dest,
+                            std::size_t size) {
   if (size < kDecimalTextSize) return 0;
-  std::uint64_t magnitude = value < 0 ? 0ull - static_cast<std::int64_t>(value) : static_cast<std::uint64_t>(value);
 
   char digits[kDecimalPositions];
   for (int i = kDecimalPositions - 1; i >= 0; --i) {
@@ -19,7 +18,7 @@ std::size_t FormatDecimal(std::int32_t value, std::uint32_t options, char* dest,
   }
 
   std::size_t length = 0;
-  if (value < 0) dest[length++] = '-';
+  if (negative) dest[length++] = '-';
   bool writing = (options & kDecimalZeroFill) != 0;
   for (int i = 0; i < kDecimalPositions; ++i) {
     int position = kDecimalPositions - i;
@@ -30,6 +29,18 @@ std::size_t FormatDecimal(std::int32_t value, std::uint32_t options, char* dest,
   }
   dest[length] = 0;
   return length;
+}
+
+}  // namespace
+
+std::size_t FormatDecimal(std::int32_t value, std::uint32_t options, char* dest, std::size_t size) {
+  const std::uint64_t magnitude =
+      value < 0 ? 0ull - static_cast<std::int64_t>(value) : static_cast<std::uint64_t>(value);
+  return FormatMagnitude(value < 0, magnitude, options, dest, size);
+}
+
+std::size_t FormatUnsignedDecimal(std::uint32_t value, std::uint32_t options, char* dest, std::size_t size) {
+  return FormatMagnitude(false, value, options, dest, size);
 }
 
 std::size_t FormatHex(std::uint32_t value, char* dest, std::size_t size) {

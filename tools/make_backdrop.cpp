@@ -5,10 +5,14 @@
 
 #include "tools/backdrop_art.h"
 #include "tools/pcx_writer.h"
+#include "tools/tool_arguments.h"
 
 int main(int argc, char** argv) {
+  static const char kUsage[] = "usage: make_backdrop OUTPUT.pcx\n";
+  const int early = CheckToolArguments("make_backdrop", kUsage, argc, argv);
+  if (early != kArgumentsAccepted) return early;
   if (argc != 2) {
-    std::fprintf(stderr, "usage: make_backdrop OUTPUT.pcx\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
   try {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/byte_order.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 
@@ -121,8 +122,11 @@ bool WriteIcon(const char* path, bool withArrow) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  static const char kUsage[] = "usage: make_icons SHELLICON.ico SHELLICON2.ico\n";
+  const int early = CheckToolArguments("make_icons", kUsage, argc, argv);
+  if (early != kArgumentsAccepted) return early;
   if (argc != 3) {
-    std::fprintf(stderr, "usage: make_icons SHELLICON.ico SHELLICON2.ico\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
   return WriteIcon(argv[1], false) && WriteIcon(argv[2], true) ? 0 : 1;

@@ -12,10 +12,14 @@
 #include "archive/archive_format.h"
 #include "tools/qpk/file_io.h"
 #include "tools/samples/sample_set.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 
-constexpr char kUsage[] = "usage: make_samples FOLDER [--count N --total-bytes B]\n";
+constexpr char kUsage[] =
+    "usage: make_samples FOLDER [--count N --total-bytes B]\n"
+    "Writes the game's sample Palm databases into FOLDER: one per component row, or\n"
+    "N databases of about B bytes in all.\n";
 
 int UsageError(const std::string& problem) {
   std::cerr << "make_samples: " << problem << "\n" << kUsage;
@@ -34,6 +38,8 @@ bool ParseNumber(const char* text, unsigned long long low, unsigned long long hi
 }  // namespace
 
 int main(int argc, char** argv) {
+  const int early = CheckToolArguments("make_samples", kUsage, argc, argv, {"--count", "--total-bytes"});
+  if (early != kArgumentsAccepted) return early;
   if (argc != 2 && argc != 6) return UsageError("expected a folder, optionally with --count and --total-bytes");
   const std::string folder = argv[1];
   std::vector<SampleDatabase> samples;

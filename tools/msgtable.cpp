@@ -4,10 +4,14 @@
 
 #include "shell/message_table.h"
 #include "shell/message_texts.h"
+#include "tools/tool_arguments.h"
 
 int main(int argc, char** argv) {
+  static const char kUsage[] = "usage: msgtable OUTPUT\n";
+  const int early = CheckToolArguments("msgtable", kUsage, argc, argv);
+  if (early != kArgumentsAccepted) return early;
   if (argc != 2) {
-    std::fprintf(stderr, "usage: msgtable OUTPUT\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
   const std::vector<std::uint8_t> table = BuildMessageTable(kMessageTableTexts);

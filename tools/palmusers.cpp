@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "palm/user_list_writer.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 
@@ -66,10 +67,8 @@ bool WriteFile(const char* path, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
+  const int early = CheckToolArguments("palmusers", kUsage, argc, argv, {"--sync-preference"});
+  if (early != kArgumentsAccepted) return early;
   if (argc < 2 || std::string_view(argv[1]).starts_with("--")) return UsageError("the output file comes first");
 
   bool syncPreference = false;
@@ -78,8 +77,6 @@ int main(int argc, char** argv) {
     const std::string_view arg = argv[i];
     if (arg == "--sync-preference") {
       syncPreference = true;
-    } else if (arg.starts_with("--")) {
-      return UsageError("unknown option '" + std::string(arg) + "'");
     } else {
       UserListEntry user;
       std::string problem;

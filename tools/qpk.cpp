@@ -4,13 +4,16 @@
 #include <vector>
 
 #include "tools/qpk/commands.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: qpk pack ARCHIVE FILE.pdb...   pack Palm databases into a new archive\n"
     "       qpk list ARCHIVE               one line per entry: index, name, creator, type, size, checksum\n"
-    "       qpk verify ARCHIVE             check the layout and every checksum\n"
+    "                                      and what the installer will do with it\n"
+    "       qpk verify ARCHIVE             check what the installer checks: the layout, entries\n"
+    "                                      that share no data bytes, every checksum\n"
     "       qpk unpack ARCHIVE FOLDER      write every entry's database into FOLDER\n"
     "       qpk --help\n";
 
@@ -22,13 +25,11 @@ int UsageError(const char* problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const int early = CheckToolArguments("qpk", kUsage, argc, argv);
+  if (early != kArgumentsAccepted) return early;
   if (argc < 2) return UsageError("no command given");
   const std::string command = argv[1];
   const int operands = argc - 2;
-  if (command == "--help" || command == "-h") {
-    std::cout << kUsage;
-    return 0;
-  }
   if (command == "pack") {
     if (operands < 2) return UsageError("pack needs an archive and at least one database");
     return RunPack(argv[2], std::vector<std::string>(argv + 3, argv + argc), std::cout, std::cerr);

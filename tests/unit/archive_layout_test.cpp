@@ -95,6 +95,49 @@ TEST(ArchiveLayout, RefusesEveryFault) {
   EXPECT_EQ(Read(Packed({76}).Bytes(), kMinArchiveSize - 1), LayoutResult::NotAnArchive);
 }
 
+// Verification transforms each entry in place: an entry whose data begins 40
+// bytes into an earlier one would undo part of it after it was verified.
+TEST(ArchiveLayout, DataSharedByTwoEntriesIsRefused) {
+  const struct {
+    const char* what;
+    std::function<void(Layout&)> arrange;
+    std::uint32_t first, second;  // 0, 0: no bytes are shared
+  } cases[] = {
+      {"third inside the first", [](Layout& l) { l.entries[2].dataOffset = l.entries[0].dataOffset + 40; }, 0, 2},
+      {"the same bytes twice", [](Layout& l) { l.entries[1] = l.entries[0]; }, 0, 1},
+      {"one byte into the next", [](Layout& l) { l.entries[0].dataSize += 1; }, 0, 1},
+      {"from the first's last byte", [](Layout& l) { l.entries[2].dataOffset = l.entries[1].dataOffset - 1; }, 0, 2},
+      {"end to end", [](Layout&) {}, 0, 0},
+      {"empty entry inside another", [](Layout& l) {
+         l.entries[1].dataOffset = l.entries[0].dataOffset + 3;
+         l.entries[1].dataSize = 0;
+       }, 0, 0},
+      {"empty entries at one place", [](Layout& l) {
+         l.entries[1] = l.entries[2] = l.entries[0];
+         l.entries[1].dataSize = l.entries[2].dataSize = 0;
+       }, 0, 0},
+  };
+  for (const auto& c : cases) {
+    Layout layout = Packed({100, 50, 30});
+    c.arrange(layout);
+    const std::vector<std::uint8_t> bytes = layout.Bytes();
+    ArchiveEntry directory[kMaxArchiveEntries + 1];
+    std::uint32_t count = 0, first = 9, second = 9;
+    const LayoutResult result = ReadArchiveDirectory(bytes.data(), static_cast<std::uint32_t>(bytes.size()),
+                                                     directory, &count);
+    if (c.first == c.second) {
+      EXPECT_EQ(result, LayoutResult::Valid) << c.what;
+      continue;
+    }
+    EXPECT_NE(result, LayoutResult::Valid) << c.what;
+    EXPECT_EQ(result, LayoutResult::SharedBytes) << c.what;
+    ASSERT_EQ(count, 3u);
+    ASSERT_TRUE(FindSharedBytes(directory, count, &first, &second)) << c.what;
+    EXPECT_EQ(first, c.first) << c.what;
+    EXPECT_EQ(second, c.second) << c.what;
+  }
+}
+
 TEST(ArchiveLayout, EveryTruncationIsRefusedWithoutReadingPastTheEnd) {
   const std::vector<std::uint8_t> bytes = Packed({90, 7, 33}).Bytes();
   for (std::size_t size = 0; size < bytes.size(); ++size) EXPECT_EQ(Read(bytes, size), LayoutResult::NotAnArchive);

@@ -37,6 +37,16 @@ TEST(FormatDecimal, Grouping) {
   EXPECT_EQ(Decimal(INT32_MIN, kDecimalGrouping), "-2,147,483,648");
 }
 
+TEST(FormatDecimal, UnsignedCountsPastTwoGigabytes) {
+  char text[kDecimalTextSize];
+  EXPECT_EQ(FormatUnsignedDecimal(2147483648u, kDecimalGrouping, text, sizeof text), 13u);
+  EXPECT_STREQ(text, "2,147,483,648");
+  FormatUnsignedDecimal(0xFFFFFFFFu, 0, text, sizeof text);
+  EXPECT_STREQ(text, "4294967295");
+  FormatUnsignedDecimal(0, kDecimalGrouping, text, sizeof text);
+  EXPECT_STREQ(text, "0");
+}
+
 TEST(FormatDecimal, ZeroFillWritesTwentyDigits) {
   EXPECT_EQ(Decimal(7, kDecimalZeroFill), std::string(19, '0') + "7");
   EXPECT_EQ(Decimal(7, kDecimalZeroFill).substr(16), "0007");

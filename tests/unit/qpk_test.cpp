@@ -12,6 +12,7 @@
 #include "tools/qpk/commands.h"
 #include "tools/qpk/data_area_plan.h"
 #include "tools/qpk/file_io.h"
+#include "tools/qpk/install_outlook.h"
 #include "tools/qpk/loaded_archive.h"
 #include "tools/qpk/pack.h"
 
@@ -19,9 +20,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> Database(const std::string& name, std::size_t recordSize, const char* type = "cl01") {
-  PalmDatabaseContents c{name, {}, {'V', 'e', 'x', 'o'}, 1, 2, {std::vector<std::uint8_t>(recordSize)}};
+std::vector<std::uint8_t> Database(const std::string& name, std::size_t recordSize, const char* type = "cl01",
+                                   const char* creator = "Vexo") {
+  PalmDatabaseContents c{name, {}, {}, 1, 2, {std::vector<std::uint8_t>(recordSize)}};
   std::memcpy(c.type, type, 4);
+  std::memcpy(c.creator, creator, 4);
   for (std::size_t i = 0; i < recordSize; ++i) c.records[0][i] = static_cast<std::uint8_t>(i * 7 + name.size());
   std::vector<std::uint8_t> bytes;
   BuildPalmDatabase(c, &bytes);
@@ -53,7 +56,8 @@ TEST(PackArchive, RoundTripsThroughTheReader) {
   std::vector<PackInput> inputs{{"a.pdb", Database("Vexo Level 01 Colour", 3000)},
                                 {"b.pdb", Database("Vexo b/w", 1, "appl")},
                                 {"c.pdb", Database(std::string(32, 'Z'), 4)}};
-  // Bytes after the name's terminator must not reach the directory.
+  // The installer compares all 32 name bytes with the header's, those after
+  // the terminator too: they must reach the directory as they are.
   std::memcpy(inputs[1].bytes.data() + 9, "junk", 4);
   PackedArchive packed;
   std::string error;
@@ -68,7 +72,8 @@ TEST(PackArchive, RoundTripsThroughTheReader) {
                                         archive.bytes.begin() + e.dataOffset + e.dataSize),
               inputs[i].bytes);
   }
-  EXPECT_EQ(std::string(archive.directory[1].name, kEntryNameSize), "Vexo b/w" + std::string(24, '\0'));
+  EXPECT_EQ(std::string(archive.directory[1].name, kEntryNameSize),
+            std::string("Vexo b/w\0junk", 13) + std::string(19, '\0'));
   EXPECT_EQ(EntryNameText(archive.directory[2]), std::string(32, 'Z'));
   EXPECT_EQ(CodeText(archive.directory[1].creator) + CodeText(archive.directory[1].type), "Vexoappl");
 
@@ -133,7 +138,9 @@ TEST_F(QpkCommands, PackListVerifyUnpack) {
   std::ostringstream list;
   ASSERT_EQ(RunList(archive_, list, err_), 0);
   const std::string lines = list.str();
-  EXPECT_NE(lines.find("   0  Vexo Language UK                  Vexo  lang         588  good\n"), std::string::npos)
+  EXPECT_NE(lines.find("   0  Vexo Language UK                  Vexo  lang         588  good  "
+                       "row 0, Vexo0000.pdb, box 0x65, colour and black-and-white\n"),
+            std::string::npos)
       << lines;
   EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2);
 
@@ -169,6 +176,92 @@ TEST_F(QpkCommands, UnpackRefusesNamesThatCollide) {
   EXPECT_EQ(RunUnpack(archive_, Path("out"), out_, err_), 1);
   EXPECT_NE(err_.str().find("entries 0 and 1"), std::string::npos) << err_.str();
   EXPECT_FALSE(fs::exists(Path("out")));
+}
+
+TEST_F(QpkCommands, PackNeverOverwritesItsInputsOrOtherFiles) {
+  const std::vector<std::uint8_t> a = Database("Vexo Level 01 Colour", 100), b = Database("Vexo Data Colour", 50, "cdat");
+  const std::string aPath = Write("a.pdb", a), bPath = Write("b.pdb", b);
+  EXPECT_EQ(RunPack(aPath, {bPath}, out_, err_), 1) << "qpk pack a.pdb b.pdb: a glob gone wrong";
+  EXPECT_EQ(err_.str(), "qpk: " + aPath + ": exists and is not a QPK archive; nothing written\n");
+  EXPECT_EQ(Read("a.pdb"), a);
+
+  ASSERT_EQ(RunPack(archive_, {aPath}, out_, err_), 0);
+  const std::vector<std::uint8_t> packed = Read("Vexo.qpk");
+  err_.str("");
+  const std::string sameArchive = (folder_ / "." / "Vexo.qpk").string();
+  EXPECT_EQ(RunPack(archive_, {bPath, sameArchive}, out_, err_), 1);
+  EXPECT_EQ(err_.str(), "qpk: " + archive_ + ": is also one of the databases to pack; nothing written\n");
+  EXPECT_EQ(Read("Vexo.qpk"), packed);
+  EXPECT_FALSE(fs::exists(archive_ + ".tmp"));
+
+  EXPECT_EQ(RunPack(archive_, {bPath}, out_, err_), 0) << "an archive may be replaced";
+  EXPECT_NE(Read("Vexo.qpk"), packed);
+}
+
+// Each database the installer would never put on the handheld, or not keep
+// there, is named when packing and shown by list; the archive is still packed.
+TEST_F(QpkCommands, PackAndListTellWhatTheInstallerWillDo) {
+  std::vector<std::uint8_t> appInfo = Database("Vexo Level 03 Colour", 90, "cl03");
+  appInfo[55] = 0x50;  // an app info block: not how the game's databases come
+  const std::vector<std::string> files = {
+      Write("level1.pdb", Database("Vexo Level 01 Colour", 80)),
+      Write("bw.pdb", Database("Vexo b/w", 10, "appl")),
+      Write("norow.pdb", Database("Vexo Extras", 10, "xtra")),
+      Write("other.pdb", Database("Other Level 02", 10, "cl02", "Othr")),
+      Write("appinfo.pdb", appInfo),
+      Write("level1b.pdb", Database("Vexo Level 01 Colour v2", 20)),
+      Write("data.pdb", Database("Vexo Data", 20, "cdat")),
+      Write("data5.pdb", Database("Vexo Data", 20, "cl05")),
+      Write("datamono.pdb", Database("Vexo Data", 20, "mdat")),
+  };
+  ASSERT_EQ(RunPack(archive_, files, out_, err_), 0) << err_.str();
+  const std::string folder = folder_.string() + "/";
+  EXPECT_EQ(err_.str(),
+            "qpk: warning: " + folder + "norow.pdb (entry 2): never installed: no component row takes its type and "
+            "name\n"
+            "qpk: warning: " + folder + "other.pdb (entry 3): never installed: its creator is not the game's (Vexo)\n"
+            "qpk: warning: " + folder + "appinfo.pdb (entry 4): its header is not one the installer takes for the "
+            "game's database: its file is never seen as installed and never removed\n"
+            "qpk: warning: " + folder + "level1b.pdb (entry 5): installs as Vexo0005.pdb like entry 0, whose file "
+            "it replaces\n"
+            "qpk: warning: " + folder + "data5.pdb (entry 7): same database name as entry 6: the handheld keeps "
+            "only one\n");
+
+  std::ostringstream list;
+  ASSERT_EQ(RunList(archive_, list, err_), 0);
+  std::istringstream lines(list.str());
+  std::vector<std::string> outlooks;
+  for (std::string line; std::getline(lines, line);) outlooks.push_back(line.substr(line.find("good  ") + 6));
+  EXPECT_EQ(outlooks, (std::vector<std::string>{
+                          "row 5, Vexo0005.pdb, box 0x6A, colour",
+                          "row 26, Vexo0026.pdb, box 0x89, black-and-white",
+                          "never installed: no component row takes its type and name",
+                          "never installed: its creator is not the game's (Vexo)",
+                          "its header is not one the installer takes for the game's database: its file is never "
+                          "seen as installed and never removed",
+                          "installs as Vexo0005.pdb like entry 0, whose file it replaces",
+                          "row 14, Vexo0014.pdb, box 0x87, colour",
+                          "same database name as entry 6: the handheld keeps only one",
+                          "row 25, Vexo0025.pdb, box 0x87, black-and-white",
+                      }));
+}
+
+// The cases pack cannot make, as a hand-made archive may hold them.
+TEST(InstallOutlook, HeadersTheScanWouldNotKeep) {
+  const std::vector<std::uint8_t> uk = Database("Vexo Language UK", 40, "lang");
+  ArchiveEntry entry{kEntryMarker, 0, static_cast<std::uint32_t>(uk.size()), 0, "Vexo Language UK",
+                     {'V', 'e', 'x', 'o'}, {'l', 'a', 'n', 'g'}};
+  ArchiveEntry renamed = entry;
+  std::memcpy(renamed.name, "Vexo Langue UK", 15);
+  ArchiveEntry tooShort = entry;
+  tooShort.dataSize = 75;
+  const std::vector<EntryOutlook> outlook =
+      ForeseeInstall({entry, renamed, tooShort}, {uk.data(), uk.data(), uk.data()});
+  ASSERT_EQ(outlook.size(), 3u);
+  EXPECT_EQ(outlook[0].outlook, Outlook::Installs);
+  EXPECT_EQ(OutlookText(renamed, outlook[1]),
+            "its header's name or type is not the directory's: its file is deleted at the next start");
+  EXPECT_EQ(outlook[2].outlook, Outlook::HeaderNotGame) << "the scan leaves files under 76 bytes alone";
 }
 
 }  // namespace

@@ -172,6 +172,23 @@ TEST(UserListSearch, EmptyNamesAndFoldersFail) {
   EXPECT_EQ(Search(emptyFolder, "Bob").lookup, UserLookup::NotAvailable) << "in a record passed over too";
 }
 
+// The user's folder is made inside Palm Desktop's folder and this game's files
+// are deleted and written there: a name that leads anywhere else is refused.
+TEST(UserListSearch, FolderNamesThatLeaveTheDesktopFolderAreNotAvailable) {
+  const std::string refused[] = {"..\\Escape", ".", "..", "a/b", "C:", "C:Escape", "\\Escape", "...", ". .",
+                                 std::string("Jo\0x", 4)};
+  for (const std::string& folder : refused) {
+    EXPECT_EQ(Search(Items().Class("CUser").Record(1, "Jo", folder).bytes).lookup, UserLookup::NotAvailable)
+        << folder;
+    EXPECT_EQ(Search(Items().Tag(kDefinedClassTag).Record(1, "Jo", folder).bytes, "Jo").lookup,
+              UserLookup::NotAvailable)
+        << "a folder that is not plain is not available, main user or not: " << folder;
+  }
+  for (const std::string folder : {"PlayerJ", ".hidden", "Jo.", "a..b", "  x  "}) {
+    EXPECT_EQ(Search(Items().Class("CUser").Record(1, "Jo", folder).bytes).folder, folder);
+  }
+}
+
 TEST(UserListSearch, FolderRunningPastTheEndFails) {
   const Bytes file = Items().Class("CUser").Record(9, "A long enough user name", "Folder").bytes;
   const std::size_t folderEnd = file.size() - kRecordTrailerSize;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -150,6 +151,33 @@ TEST_F(Extraction, LayoutFaultsShowOneMessageAndFreeTheBlock) {
     EXPECT_EQ(texts[0], std::string(text::kNotAnArchive) + archive);
     EXPECT_EQ(ArchiveBlock, nullptr);
   }
+}
+
+// The third entry's data begins 40 bytes into the first's, its checksum right for
+// those bytes as stored: verifying either in place would damage the other.
+TEST_F(Extraction, EntriesSharingBytesMakeNoArchive) {
+  std::vector<std::uint8_t> bytes = BuildArchive(ThreeEntries());
+  std::vector<std::uint8_t> directory(bytes.begin() + 4, bytes.begin() + 4 + kArchiveEntrySize * 4);
+  ArchiveXor(directory.data(), directory.size());
+  ArchiveEntry third = DecodeEntry(directory.data() + 2 * kArchiveEntrySize);
+  third.dataOffset = DecodeEntry(directory.data()).dataOffset + 40;
+  third.dataSize = 100;
+  std::vector<std::uint8_t> region(bytes.begin() + third.dataOffset, bytes.begin() + third.dataOffset + 100);
+  third.checksum = ArchiveXorChecksum(region.data(), region.size());
+  EncodeEntry(third, directory.data() + 2 * kArchiveEntrySize);
+  ArchiveXor(directory.data(), directory.size());
+  std::copy(directory.begin(), directory.end(), bytes.begin() + 4);
+  Write(bytes);
+
+  bool ok = true;
+  const auto texts = Verify(&ok);
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0], std::string(text::kNotAnArchive) + archive);
+  EXPECT_EQ(ArchiveBlock, nullptr);
+  EXPECT_EQ(EntryCount, 0u);
+  EXPECT_FALSE(WriteEntryFile(&ArchiveDirectory[0], (folder / "Vexo0005.pdb").c_str(), &code));
+  EXPECT_FALSE(FileExists(folder / "Vexo0005.pdb"));
 }
 
 TEST_F(Extraction, MissingArchiveAndLongPrefix) {

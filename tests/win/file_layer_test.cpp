@@ -29,6 +29,13 @@ struct FileLayer : ::testing::Test {
     EXPECT_TRUE(FileOpen(path.c_str(), mode, &handle, size ? size : &ignored, &code)) << path;
     return handle;
   }
+  // Whether nothing holds the file open any more: an open without sharing succeeds.
+  static bool Closed(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+  }
   // A sparse file of the given size: no disk is spent on it.
   void MakeSparse(const std::string& path, LONGLONG size) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -121,6 +128,68 @@ TEST_F(FileLayer, RetryStartsAgainFromWhereTheTransferBegan) {
   const auto& seen = answerer.Finish();
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[1].failure, "Bytes not all read from file") << "the retry read from offset 4 again";
+}
+
+TEST_F(FileLayer, AbortAndARefusedOpenLeaveTheFileClosed) {
+  const std::string path = folder / "ten.bin";
+  ASSERT_TRUE(WriteWholeFile(path, "abcdefghij"));
+  HANDLE held = Open(path);
+  char buffer[16];
+  PromptAnswerer answerer({kAbort});
+  EXPECT_FALSE(FileRead(&held, buffer, 11, &code));
+  answerer.Finish();
+  EXPECT_EQ(held, nullptr);
+  EXPECT_TRUE(Closed(path)) << "Abort closed the handle itself, not only its holder";
+
+  const std::string big = folder / "big.bin";
+  MakeSparse(big, 0x100000000LL);
+  HANDLE handle;
+  std::uint32_t size;
+  EXPECT_FALSE(FileOpen(big.c_str(), ModeRead, &handle, &size, &code));
+  EXPECT_TRUE(Closed(big)) << "the handle opened before the size was refused is closed";
+}
+
+TEST_F(FileLayer, AWriteOnAReadHandleAndANegativeSeekAsk) {
+  const std::string path = folder / "five.bin";
+  ASSERT_TRUE(WriteWholeFile(path, "12345"));
+  HANDLE reader = Open(path);
+  PromptAnswerer answerer({kRetry, kAbort, kAbort});
+  EXPECT_FALSE(FileWrite(&reader, "x", 1, &code));
+  EXPECT_EQ(code, static_cast<ErrorCode>(ERROR_ACCESS_DENIED));
+  HANDLE seeker = Open(path);
+  DWORD position = 7;
+  EXPECT_FALSE(FileSeek(&seeker, -1, FILE_BEGIN, &position, &code));
+  EXPECT_EQ(code, static_cast<ErrorCode>(ERROR_NEGATIVE_SEEK));
+  EXPECT_EQ(position, 7u);
+  const auto& seen = answerer.Finish();
+  ASSERT_EQ(seen.size(), 3u) << "the write asked twice (Retry, Abort), the seek once";
+  EXPECT_EQ(seen[0].failure, MessageText(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(seen[2].failure, MessageText(ERROR_NEGATIVE_SEEK));
+  EXPECT_EQ(ReadWholeFile(path), "12345");
+}
+
+// Positions from 2 GiB on are unsigned 32-bit offsets, 0xFFFFFFFF among them.
+TEST_F(FileLayer, PositionsBeyondTwoGigabytes) {
+  const std::string path = folder / "large.bin";
+  MakeSparse(path, 0x90000000LL);
+  HANDLE file = Open(path);
+  DWORD position = 0;
+  ASSERT_TRUE(FileSeek(&file, 0, FILE_END, &position, &code));
+  EXPECT_EQ(position, 0x90000000u);
+  char buffer[4];
+  PromptAnswerer answerer({kRetry, kAbort});
+  EXPECT_FALSE(FileRead(&file, buffer, 4, &code));
+  const auto& seen = answerer.Finish();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].failure, "Attempted to read beyond the end of the file") << "Retry went back to 0x90000000";
+
+  file = Open(path);
+  ASSERT_TRUE(FileSeek(&file, 0x7FFFFFFF, FILE_BEGIN, &position, &code));
+  ASSERT_TRUE(FileSeek(&file, 0x7FFFFFFF, FILE_CURRENT, &position, &code));
+  EXPECT_EQ(position, 0xFFFFFFFEu);
+  ASSERT_TRUE(FileSeek(&file, 1, FILE_CURRENT, &position, &code));
+  EXPECT_EQ(position, 0xFFFFFFFFu) << "a position, not a failure";
+  CloseHandle(file);
 }
 
 TEST_F(FileLayer, ZeroByteTransfers) {

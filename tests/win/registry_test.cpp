@@ -150,6 +150,61 @@ TEST_F(Registry, DeleteAKeyOrAValue) {
   EXPECT_EQ(code, 0x2000010Au) << "the walk opens the key to delete before deleting it";
 }
 
+// Asked to create a value it cannot read, the layer creates only a value that
+// is not there: one that is too long or too large for the buffer is kept.
+TEST_F(Registry, AValueThatDoesNotFitIsNeverReplaced) {
+  const std::string key = base + "\\K";
+  const std::string tooLong(300, 't');
+  SetRaw(key, "Long", REG_SZ, tooLong.c_str(), 301);
+  const std::string bytes10 = "0123456789";
+  SetRaw(key, "Bin", REG_BINARY, bytes10.data(), 10);
+
+  EXPECT_FALSE(ReadStringValue(HKEY_CURRENT_USER, (key + "\\\\Long").c_str(), kCreateValue, &code));
+  EXPECT_EQ(code, 0x2000010Du);
+  std::uint8_t small[4] = {};
+  DWORD read = 99;
+  EXPECT_FALSE(ReadBinaryValue(HKEY_CURRENT_USER, (key + "\\\\Bin").c_str(), 0, small, sizeof small, &read, &code))
+      << "ten bytes do not fit in four";
+  EXPECT_EQ(code, 0x2000010Du);
+  EXPECT_FALSE(ReadBinaryValue(HKEY_CURRENT_USER, (key + "\\\\Bin").c_str(), kCreateValue, small, sizeof small,
+                               &read, &code));
+  EXPECT_EQ(code, 0x2000010Du);
+
+  DWORD type = 0;
+  std::string stored;
+  ASSERT_TRUE(RawValue(key, "Long", &type, &stored));
+  EXPECT_EQ(stored, tooLong + '\0');
+  ASSERT_TRUE(RawValue(key, "Bin", &type, &stored));
+  EXPECT_EQ(stored, bytes10);
+}
+
+// Delete mode and the key target are the delete operation's own; a caller who
+// passes them changes nothing.
+TEST_F(Registry, CallersCannotSetTheWalksOwnOptions) {
+  ASSERT_TRUE(WriteStringValue(HKEY_CURRENT_USER, (base + "\\K\\K\\\\Inner").c_str(), kCreateKeys, "i", &code));
+  ASSERT_TRUE(WriteStringValue(HKEY_CURRENT_USER, (base + "\\K\\\\W").c_str(), 0, "w", &code));
+  ASSERT_TRUE(DeleteRegistryEntry(HKEY_CURRENT_USER, (base + "\\K\\\\W").c_str(), kKeyTarget, &code));
+  DWORD type;
+  std::string bytes;
+  EXPECT_FALSE(RawValue(base + "\\K", "W", &type, &bytes)) << "the value named was deleted";
+  EXPECT_TRUE(KeyExists(base + "\\K\\K")) << "not a key of the same name";
+
+  HKEY key = nullptr;
+  const char* name = nullptr;
+  ASSERT_TRUE(OpenKeyPath(HKEY_CURRENT_USER, (base + "\\A\\B\\\\").c_str(), kCreateKeys | kDeleteMode, &key,
+                          &name, &code));
+  ASSERT_EQ(RegSetValueExA(key, "Here", 0, REG_SZ, reinterpret_cast<const BYTE*>("b"), 2), ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_TRUE(RawValue(base + "\\A\\B", "Here", &type, &bytes)) << "the last key, not its parent";
+}
+
+TEST_F(Registry, AKeyWithASubkeyIsNotDeleted) {
+  ASSERT_TRUE(WriteStringValue(HKEY_CURRENT_USER, (base + "\\K\\Sub\\\\V").c_str(), kCreateKeys, "x", &code));
+  EXPECT_FALSE(DeleteRegistryEntry(HKEY_CURRENT_USER, (base + "\\K\\\\").c_str(), 0, &code));
+  EXPECT_EQ(code, 0x20000111u);
+  EXPECT_TRUE(KeyExists(base + "\\K\\Sub"));
+}
+
 TEST_F(Registry, OpenKeyPathEndingInADoubleBackslashReturnsTheLastKey) {
   HKEY key = nullptr;
   const char* name = nullptr;

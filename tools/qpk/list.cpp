@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "tools/qpk/commands.h"
+#include "tools/qpk/install_outlook.h"
 #include "tools/qpk/loaded_archive.h"
 
 int RunList(const std::string& archive, std::ostream& out, std::ostream& err) {
@@ -11,13 +12,14 @@ int RunList(const std::string& archive, std::ostream& out, std::ostream& err) {
     err << "qpk: " << error << "\n";
     return 1;
   }
+  const std::vector<EntryOutlook> outlook = ForeseeInstall(loaded.directory, StoredData(loaded));
   for (std::uint32_t i = 0; i < loaded.count; ++i) {
     const ArchiveEntry& entry = loaded.directory[i];
     char line[128];
-    std::snprintf(line, sizeof line, "%4u  %-32s  %s  %s  %10u  %s\n", static_cast<unsigned>(i),
+    std::snprintf(line, sizeof line, "%4u  %-32s  %s  %s  %10u  %-4s  ", static_cast<unsigned>(i),
                   EntryNameText(entry).c_str(), CodeText(entry.creator).c_str(), CodeText(entry.type).c_str(),
                   static_cast<unsigned>(entry.dataSize), EntryChecksumGood(loaded, i) ? "good" : "bad");
-    out << line;
+    out << line << OutlookText(entry, outlook[i]) << "\n";
   }
   return 0;
 }

@@ -17,13 +17,21 @@ std::string Printable(const char* text, std::size_t size) {
 
 }  // namespace
 
-bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive) {
+bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive, std::string* fault) {
+  std::string ignored;
+  if (fault == nullptr) fault = &ignored;
+  *fault = "not a QPK archive";
   if (bytes.size() > 0xFFFFFFFFu) return false;
   archive->directory.assign(kMaxArchiveEntries + 1, ArchiveEntry{});
-  if (ReadArchiveDirectory(bytes.data(), static_cast<std::uint32_t>(bytes.size()), archive->directory.data(),
-                           &archive->count) != LayoutResult::Valid) {
-    return false;
+  const LayoutResult layout = ReadArchiveDirectory(bytes.data(), static_cast<std::uint32_t>(bytes.size()),
+                                                   archive->directory.data(), &archive->count);
+  std::uint32_t first = 0, second = 0;
+  if (layout == LayoutResult::SharedBytes &&
+      FindSharedBytes(archive->directory.data(), archive->count, &first, &second)) {
+    *fault = "not a QPK archive the installer accepts: entries " + std::to_string(first) + " and " +
+             std::to_string(second) + " share data bytes";
   }
+  if (layout != LayoutResult::Valid) return false;
   archive->directory.resize(archive->count);
   archive->bytes = std::move(bytes);
   return true;
@@ -32,8 +40,9 @@ bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive) {
 bool LoadArchive(const std::string& path, LoadedArchive* archive, std::string* error) {
   std::vector<std::uint8_t> bytes;
   if (!ReadFileBytes(path, &bytes, error)) return false;
-  if (!ParseArchive(std::move(bytes), archive)) {
-    *error = path + ": not a QPK archive";
+  std::string fault;
+  if (!ParseArchive(std::move(bytes), archive, &fault)) {
+    *error = path + ": " + fault;
     return false;
   }
   return true;
@@ -44,6 +53,20 @@ bool EntryChecksumGood(const LoadedArchive& archive, std::uint32_t index) {
   const auto first = archive.bytes.begin() + entry.dataOffset;
   std::vector<std::uint8_t> copy(first, first + entry.dataSize);
   return ArchiveXorChecksum(copy.data(), copy.size()) == entry.checksum;
+}
+
+std::vector<std::uint32_t> BadChecksums(const LoadedArchive& archive) {
+  std::vector<std::uint32_t> bad;
+  for (std::uint32_t i = 0; i < archive.count; ++i) {
+    if (!EntryChecksumGood(archive, i)) bad.push_back(i);
+  }
+  return bad;
+}
+
+std::vector<const std::uint8_t*> StoredData(const LoadedArchive& archive) {
+  std::vector<const std::uint8_t*> stored;
+  for (const ArchiveEntry& entry : archive.directory) stored.push_back(archive.bytes.data() + entry.dataOffset);
+  return stored;
 }
 
 std::string EntryNameText(const ArchiveEntry& entry) { return Printable(entry.name, kEntryNameSize); }

@@ -14,13 +14,19 @@ struct LoadedArchive {
   std::uint32_t count = 0;
 };
 
-// False when the bytes do not have an archive's layout.
-bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive);
+// False when the bytes do not have the layout the installer accepts; `fault`,
+// when given, then says what is wrong.
+bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive, std::string* fault = nullptr);
 
 // False, with a message naming the file, when it cannot be read or is not an archive.
 bool LoadArchive(const std::string& path, LoadedArchive* archive, std::string* error);
 
 bool EntryChecksumGood(const LoadedArchive& archive, std::uint32_t index);
+// The entries whose data fails its checksum, in directory order: those the
+// installer refuses to write.
+std::vector<std::uint32_t> BadChecksums(const LoadedArchive& archive);
+// Each entry's data as stored, for ForeseeInstall.
+std::vector<const std::uint8_t*> StoredData(const LoadedArchive& archive);
 
 // An entry's name, creator and type as printable text (other bytes become '?').
 std::string EntryNameText(const ArchiveEntry& entry);

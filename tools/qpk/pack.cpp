@@ -1,7 +1,9 @@
 #include "tools/qpk/pack.h"
 
 #include <cstring>
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "archive/archive_format.h"
 #include "palm/palm_database.h"
@@ -9,6 +11,7 @@
 #include "tools/qpk/commands.h"
 #include "tools/qpk/data_area_plan.h"
 #include "tools/qpk/file_io.h"
+#include "tools/qpk/install_outlook.h"
 
 namespace {
 
@@ -34,10 +37,49 @@ ArchiveEntry EntryFor(const PalmDatabaseHeader& header, const std::vector<std::u
   entry.dataSize = static_cast<std::uint32_t>(bytes.size());
   std::vector<std::uint8_t> copy(bytes);
   entry.checksum = ArchiveXorChecksum(copy.data(), copy.size());
-  for (std::size_t i = 0; i < kEntryNameSize && header.name[i] != 0; ++i) entry.name[i] = header.name[i];
+  // All 32 bytes, those after the terminator too: the installer compares all of
+  // them with the header of the file it finds in the Install folder.
+  std::memcpy(entry.name, header.name, kEntryNameSize);
   std::memcpy(entry.creator, header.creator, 4);
   std::memcpy(entry.type, header.type, 4);
   return entry;
+}
+
+// The archive may replace only an archive: refuses, with the reason, an output
+// that is one of the inputs or an existing file of another kind.
+bool MayWrite(const std::string& archive, const std::vector<std::string>& files, std::string* error) {
+  namespace fs = std::filesystem;
+  std::error_code code;
+  if (!fs::exists(archive, code)) return true;
+  for (const std::string& file : files) {
+    if (fs::equivalent(archive, file, code)) {
+      *error = archive + ": is also one of the databases to pack; nothing written";
+      return false;
+    }
+  }
+  std::vector<std::uint8_t> bytes;
+  if (!ReadFileBytes(archive, &bytes, error)) return false;
+  std::vector<ArchiveEntry> directory(kMaxArchiveEntries + 1);
+  std::uint32_t count = 0;
+  if (bytes.size() > 0xFFFFFFFFu ||
+      ReadArchiveDirectory(bytes.data(), static_cast<std::uint32_t>(bytes.size()), directory.data(), &count) ==
+          LayoutResult::NotAnArchive) {
+    *error = archive + ": exists and is not a QPK archive; nothing written";
+    return false;
+  }
+  return true;
+}
+
+// What the installer will not do with the packed entries, one warning each.
+void WarnAboutOutlook(const PackedArchive& packed, const std::vector<PackInput>& inputs, std::ostream& err) {
+  std::vector<const std::uint8_t*> stored;
+  for (const PackInput& input : inputs) stored.push_back(input.bytes.data());
+  const std::vector<EntryOutlook> outlook = ForeseeInstall(packed.directory, stored);
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    if (outlook[i].outlook == Outlook::Installs) continue;
+    err << "qpk: warning: " << inputs[i].source << " (entry " << i
+        << "): " << OutlookText(packed.directory[i], outlook[i]) << "\n";
+  }
 }
 
 }  // namespace
@@ -67,8 +109,10 @@ bool PackArchive(const std::vector<PackInput>& inputs, PackedArchive* packed, st
   std::vector<std::uint8_t> head;
   PutLe32(head, count);
   head.resize(DataAreaStart(count), 0);
+  packed->directory.clear();
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    EncodeEntry(EntryFor(headers[i], inputs[i].bytes, plan.offsets[i]), head.data() + 4 + kArchiveEntrySize * i);
+    packed->directory.push_back(EntryFor(headers[i], inputs[i].bytes, plan.offsets[i]));
+    EncodeEntry(packed->directory.back(), head.data() + 4 + kArchiveEntrySize * i);
   }
   ArchiveXor(head.data() + 4, head.size() - 4);
   packed->head = std::move(head);
@@ -86,6 +130,10 @@ std::vector<std::uint8_t> ArchiveImage(const PackedArchive& packed, const std::v
 int RunPack(const std::string& archive, const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
   std::vector<PackInput> inputs;
   std::string error;
+  if (!MayWrite(archive, files, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
+  }
   for (const std::string& file : files) {
     PackInput input{file, {}};
     if (!ReadFileBytes(file, &input.bytes, &error)) {
@@ -99,6 +147,7 @@ int RunPack(const std::string& archive, const std::vector<std::string>& files, s
     err << "qpk: " << error << "\n";
     return 1;
   }
+  WarnAboutOutlook(packed, inputs, err);
   std::vector<FilePart> parts{{packed.head.data(), packed.head.size()}};
   for (const PackInput& input : inputs) parts.push_back({input.bytes.data(), input.bytes.size()});
   const std::vector<std::uint8_t> padding(packed.padding, 0);

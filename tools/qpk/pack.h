@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_format.h"
+
 struct PackInput {
   std::string source;  // named in messages
   std::vector<std::uint8_t> bytes;
@@ -15,6 +17,7 @@ struct PackInput {
 struct PackedArchive {
   std::vector<std::uint8_t> head;
   std::uint32_t padding;
+  std::vector<ArchiveEntry> directory;  // as `head` holds it before the transform
 };
 
 // False, with a message naming the input at fault, when an input is not a Palm

@@ -10,13 +10,11 @@ int RunVerify(const std::string& archive, std::ostream& out, std::ostream& err) 
     err << "qpk: " << error << "\n";
     return 1;
   }
-  std::uint32_t bad = 0;
-  for (std::uint32_t i = 0; i < loaded.count; ++i) {
-    if (EntryChecksumGood(loaded, i)) continue;
+  const std::vector<std::uint32_t> bad = BadChecksums(loaded);
+  for (std::uint32_t i : bad) {
     err << "qpk: " << archive << ": entry " << i << " \"" << EntryNameText(loaded.directory[i]) << "\": bad checksum\n";
-    ++bad;
   }
-  if (bad != 0) return 1;
+  if (!bad.empty()) return 1;
   out << archive << ": " << loaded.count << " entries, every checksum good\n";
   return 0;
 }
