@@ -74,7 +74,8 @@ void RunCommand(Session& session, const Args& args) {
 
 void RunPostMessage(Session& session, const Args& args) {
   HWND window = session.LiveWindow(args[0]);
-  Post(window, static_cast<UINT>(IntegerArg(args[1], 0, 0xFFFF)), static_cast<WPARAM>(IntegerArg(args[2], 0, 0xFFFFFFFFLL)),
+  const UINT message = static_cast<UINT>(IntegerArg(args[1], 0, 0xFFFF));
+  Post(window, message, static_cast<WPARAM>(IntegerArg(args[2], 0, 0xFFFFFFFFLL)),
        static_cast<LPARAM>(IntegerArg(args[3], 0, 0xFFFFFFFFLL)));
   Settle(window);
 }

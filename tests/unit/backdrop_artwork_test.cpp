@@ -64,7 +64,9 @@ std::set<std::uint32_t> ColoursIn(const Area& a) {
 }
 
 // The part of a language picture that the labels leave uncovered.
-Area Uncovered(const Area& language) { return {language.x, kBelowLabels, language.w, language.y + language.h - kBelowLabels}; }
+Area Uncovered(const Area& language) {
+  return {language.x, kBelowLabels, language.w, language.y + language.h - kBelowLabels};
+}
 
 TEST(Artwork, HeaderFields) {
   const Bytes& f = ArtworkFile();

@@ -90,6 +90,16 @@ std::vector<Expected> Join(std::initializer_list<std::vector<Expected>> parts) {
   return all;
 }
 
+// Every window of the program: "MS Sans Serif" at 8 points, no menu, no class
+// of its own, an empty title that the program sets.
+void ExpectPlainHeader(const DialogTemplate& d) {
+  EXPECT_EQ(d.pointSize, 8);
+  EXPECT_EQ(d.typeface, "MS Sans Serif");
+  EXPECT_EQ(d.menu, "");
+  EXPECT_EQ(d.windowClass, "");
+  EXPECT_EQ(d.title, "");
+}
+
 struct BuiltDialogs : ::testing::Test {
   void SetUp() override {
     ASSERT_NE(std::getenv("VEXO_EXE"), nullptr) << "VEXO_EXE names the VexoLoad.exe to read";
@@ -104,11 +114,7 @@ TEST_F(BuiltDialogs, AbortRetryPrompt) {
   EXPECT_EQ(Hex(d->style), "0x90C000C4") << "popup, visible, caption, modal frame, set font, 3-D look; no system menu";
   EXPECT_EQ(d->cx, 186);
   EXPECT_EQ(d->cy, 104);
-  EXPECT_EQ(d->pointSize, 8);
-  EXPECT_EQ(d->typeface, "MS Sans Serif");
-  EXPECT_EQ(d->menu, "");
-  EXPECT_EQ(d->windowClass, "");
-  EXPECT_EQ(d->title, "");
+  ExpectPlainHeader(*d);
   ExpectControls(*d, {{101, "button", kPushButton | kShown | kStartsGroup | kTab},
                       {102, "button", kPushButton | kShown | kTab},
                       {103, "static", kLeftText | kShown | kStartsGroup},
@@ -143,11 +149,7 @@ TEST_F(BuiltDialogs, MainWindow) {
   const std::optional<DialogTemplate> d = Dialog(1001, &why);
   ASSERT_TRUE(d) << why;
   EXPECT_EQ(Hex(d->style), "0x80000044") << "popup, set font, 3-D look: no caption, frame, system menu; hidden";
-  EXPECT_EQ(d->pointSize, 8);
-  EXPECT_EQ(d->typeface, "MS Sans Serif");
-  EXPECT_EQ(d->title, "");
-  EXPECT_EQ(d->menu, "");
-  EXPECT_EQ(d->windowClass, "");
+  ExpectPlainHeader(*d);
   ExpectControls(*d, Join({
                          {{0x6A, "button", kAutoCheckBox | kShown | kStartsGroup | kTab}},
                          Range(0x6B, 0x72, "button", kAutoCheckBox | kShown | kTab),
@@ -173,9 +175,7 @@ TEST_F(BuiltDialogs, PalmSetup) {
   const std::uint32_t modalFrame = 0x80, setFont = 0x40, look3d = 0x4;
   EXPECT_EQ(d->style & (popup | caption | sysMenu | modalFrame | setFont | look3d),
             popup | caption | modalFrame | setFont | look3d);
-  EXPECT_EQ(d->pointSize, 8);
-  EXPECT_EQ(d->typeface, "MS Sans Serif");
-  EXPECT_EQ(d->title, "");
+  ExpectPlainHeader(*d);
   const std::uint32_t border = 0x00800000, vscroll = 0x00200000, notifySorted = 0x1 | 0x2;
   ExpectControls(*d, {{0x75, "button", kPushButton | kShown | kStartsGroup | kTab},
                       {0x76, "button", kPushButton | kShown},
