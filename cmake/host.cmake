@@ -66,6 +66,12 @@ if(VEXO_BUILD_TESTS)
     $<TARGET_FILE:palmusers> $<TARGET_FILE:msgtable> $<TARGET_FILE:make_icons> $<TARGET_FILE:make_backdrop>)
   set_tests_properties(native.tool_arguments PROPERTIES LABELS native)
 
+  # Reads the dialog templates out of a built VexoLoad.exe; each Windows tree
+  # runs it on its own program (cmake/windows.cmake).
+  add_executable(built_dialog_tests tests/unit/built_dialogs_test.cpp tests/support/dialog_template.cpp
+    tests/support/pe_resources.cpp)
+  target_link_libraries(built_dialog_tests PRIVATE vexo_core GTest::gtest_main)
+
   add_test(NAME native.qpk_samples COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/qpk_samples_check.sh
     $<TARGET_FILE:qpk> ${VEXO_SAMPLES} ${CMAKE_BINARY_DIR}/unpacked_samples)
   set_tests_properties(native.qpk_samples PROPERTIES LABELS native)

@@ -79,6 +79,12 @@ endif()
 add_test(NAME exports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exports ${CMAKE_OBJDUMP}
   ${CMAKE_BINARY_DIR}/VexoLoad.exe DlgProc ModalDlgProc PropertySheetProc IS_RETRY)
 set_tests_properties(exports PROPERTIES LABELS win)
+# The compiled dialog templates, read natively out of this tree's program.
+if(EXISTS ${VEXO_HOST_TOOLS}/built_dialog_tests)
+  add_test(NAME dialog_templates COMMAND ${VEXO_HOST_TOOLS}/built_dialog_tests)
+  set_tests_properties(dialog_templates PROPERTIES LABELS win
+    ENVIRONMENT "VEXO_EXE=${CMAKE_BINARY_DIR}/VexoLoad.exe")
+endif()
 
 # What the shipped programs ask of Windows: only functions that Windows XP SP3
 # (32-bit) or XP x64 exports, that Windows as the PE header's subsystem version,
@@ -177,6 +183,21 @@ if(VEXO_BUILD_TESTS)
       WORKING_DIRECTORY ${work})
     set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE
       SKIP_RETURN_CODE 77)
+  endforeach()
+
+  # Fitting on other screen sizes: each on an Xvfb screen of its own size, with a
+  # Wine prefix of its own (scripts/on-screen), beside the one display of the run.
+  foreach(screen 800x600 1280x1024)
+    set(work ${CMAKE_BINARY_DIR}/scenarios/screen-${screen})
+    file(MAKE_DIRECTORY ${work})
+    vexo_wine_path(work_wine ${work})
+    vexo_wine_path(script_wine ${CMAKE_SOURCE_DIR}/tests/scenarios/screens/${screen}.scn)
+    add_test(NAME screen.${screen}
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/on-screen ${screen}x24 wine ${CMAKE_BINARY_DIR}/driver.exe ${script_wine}
+        "EXE=${VEXO_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}"
+        "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}"
+      WORKING_DIRECTORY ${work})
+    set_tests_properties(screen.${screen} PROPERTIES LABELS scenario TIMEOUT 300 RUN_SERIAL TRUE)
   endforeach()
 
   # The driver's own file and registry commands, in a scratch folder of their own.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string_view>
 #include <stdexcept>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "tools/backdrop_decor.h"
 #include "tools/language_flags.h"
 #include "tools/level_pictures.h"
+#include "tools/pixel_font.h"
 
 namespace {
 
@@ -61,17 +63,31 @@ std::vector<Rect> AreasByX(std::int16_t firstId, std::int16_t lastId) {
   return areas;
 }
 
-void DrawPanels(IndexedCanvas& canvas) {
-  const Rect languages = UnionOf({0x77, 0x78, 0x79, 0x7A, 0x7B, 0x65, 0x66, 0x67, 0x68, 0x69, 0x8A, 0x8B, 0x8C, 0x8D});
-  canvas.FillRoundRect(Grow(languages, 8), 8, Background(Row(0x8A)));
-  canvas.FillRoundRect(Grow(UnionOf({0x75, 0x76}), 8), 8, Background(Row(0x75)));
-  canvas.FillRoundRect(Grow(UnionOf({0x87, 0x88, 0x89}), 5), 5, Background(Row(0x87)));
+// The four labels stand in one row across the top of the language pictures;
+// each language shows its flag and code in the strip below them.
+Rect Labels() { return UnionOf({0x8A, 0x8B, 0x8C, 0x8D}); }
+
+Rect LanguageStrip() {
+  const Rect labels = Labels();
+  const int top = labels.y + labels.h + 1;
+  int bottom = kBackdropHeight;
+  for (std::int16_t id = 0x77; id <= 0x7B; ++id) bottom = std::min(bottom, Row(id).y + Row(id).height);
+  return {0, top, kBackdropWidth, bottom - top};
 }
 
+// One light panel behind the labels and the language pictures, ending just
+// below the pictures: the language check boxes under them are never shown, so
+// nothing may be drawn where they sit.
+void DrawPanels(IndexedCanvas& canvas) {
+  const Rect languages = Union(Labels(), UnionOf({0x77, 0x78, 0x79, 0x7A, 0x7B}));
+  const Rect panel{languages.x - 8, Labels().y - 10, languages.w + 16, languages.y + languages.h - (Labels().y - 10)};
+  canvas.FillRoundRect(panel, 8, Background(Row(0x8A)));
+  canvas.FillRoundRect(Grow(UnionOf({0x75, 0x76}), 8), 8, Background(Row(0x75)));
+}
+
+// Only the nine level boxes are ever visible; each stands on a spot of its own colour.
 void DrawControlSpots(IndexedCanvas& canvas) {
-  for (const ControlDescriptor* row = MainWindowRows; row->id != kEndOfDescriptors; ++row) {
-    if (row->kind == kCheckBox || row->kind == kRadioButton) canvas.FillRect(Grow(Bounds(*row), 1), Background(*row));
-  }
+  for (std::int16_t id = 0x6A; id <= 0x72; ++id) canvas.FillRect(Grow(Bounds(Row(id)), 1), Background(Row(id)));
 }
 
 void DrawPictures(IndexedCanvas& canvas) {
@@ -79,13 +95,33 @@ void DrawPictures(IndexedCanvas& canvas) {
   const std::vector<Rect> secondRow = AreasByX(0x81, 0x84);
   levels.insert(levels.end(), secondRow.begin(), secondRow.end());
   for (const Rect& area : levels) canvas.FrameRect(Grow(area, 2), 2, kPictureFrame);
-  constexpr Language kLanguages[] = {Language::UK, Language::FR, Language::GE, Language::IT, Language::SP};
-  for (std::int16_t id = 0x77; id <= 0x7B; ++id) canvas.FrameRect(Grow(Bounds(Row(id)), 2), 2, kPictureFrame);
   DrawControlSpots(canvas);
   for (std::size_t i = 0; i < levels.size(); ++i) DrawLevelPicture(canvas, levels[i], static_cast<int>(i) + 1);
+  constexpr Language kLanguages[] = {Language::UK, Language::FR, Language::GE, Language::IT, Language::SP};
+  const Rect strip = LanguageStrip();
   for (std::int16_t id = 0x77; id <= 0x7B; ++id) {
-    DrawLanguagePicture(canvas, Bounds(Row(id)), kLanguages[id - 0x77]);
+    const Rect area = Bounds(Row(id));
+    DrawLanguagePicture(canvas, {area.x, strip.y, area.w, strip.h}, kLanguages[id - 0x77]);
   }
+}
+
+// Text centred on `centreX` and on the middle of the rows from `gapTop` to `gapBottom`.
+void DrawHintLine(IndexedCanvas& canvas, int centreX, int gapTop, int gapBottom, std::string_view text) {
+  constexpr int kScale = 2;
+  const int top = (gapTop + gapBottom - kCapHeight * kScale) / 2;
+  DrawText(canvas, centreX - TextWidth(text, kScale) / 2, top, text, kScale, {0xE8, 0xEC, 0xFF});
+}
+
+// The language boxes never show, so the picture itself says how to choose:
+// between the levels and the languages, and between the languages' hidden
+// boxes and the buttons.
+void DrawHints(IndexedCanvas& canvas, int centreX) {
+  const Rect levels = UnionOf({0x7C, 0x7D, 0x7E, 0x7F, 0x80, 0x81, 0x82, 0x83, 0x84});
+  DrawHintLine(canvas, centreX, levels.y + levels.h + 2, Labels().y - 10,
+               "Click a picture to choose a level or a language");
+  const Rect hiddenBoxes = UnionOf({0x65, 0x66, 0x67, 0x68, 0x69});
+  DrawHintLine(canvas, centreX, hiddenBoxes.y + hiddenBoxes.h + 2, UnionOf({0x75, 0x76}).y - 8,
+               "Press Install to send them at the next HotSync");
 }
 
 }  // namespace
@@ -102,5 +138,6 @@ IndexedCanvas DrawBackdrop() {
   canvas.FillRoundRect(board, 14, kBoard);
   DrawPanels(canvas);
   DrawPictures(canvas);
+  DrawHints(canvas, centreX);
   return canvas;
 }

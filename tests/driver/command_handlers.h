@@ -20,6 +20,7 @@ void RunExpectText(Session& session, const Args& args);
 void RunExpectCheck(Session& session, const Args& args);
 void RunExpectEnabled(Session& session, const Args& args);
 void RunExpectVisible(Session& session, const Args& args);
+void RunExpectVisibleControls(Session& session, const Args& args);
 void RunExpectRect(Session& session, const Args& args);
 void RunExpectOwner(Session& session, const Args& args);
 void RunExpectIconic(Session& session, const Args& args);
@@ -28,6 +29,7 @@ void RunExpectForeground(Session& session, const Args& args);
 // User input: commands_input.cpp
 void RunPress(Session& session, const Args& args);
 void RunCommand(Session& session, const Args& args);
+void RunPostMessage(Session& session, const Args& args);
 void RunClick(Session& session, const Args& args);
 void RunKey(Session& session, const Args& args);
 void RunClose(Session& session, const Args& args);
@@ -56,6 +58,7 @@ void RunPrintFolder(Session& session, const Args& args);
 
 // The registry: commands_registry.cpp
 void RunRegSet(Session& session, const Args& args);
+void RunRegVolatileKey(Session& session, const Args& args);
 void RunRegDeleteKey(Session& session, const Args& args);
 void RunRegDeleteValue(Session& session, const Args& args);
 void RunExpectReg(Session& session, const Args& args);

@@ -72,6 +72,14 @@ void RunCommand(Session& session, const Args& args) {
   Settle(window);
 }
 
+void RunPostMessage(Session& session, const Args& args) {
+  HWND window = session.LiveWindow(args[0]);
+  const UINT message = static_cast<UINT>(IntegerArg(args[1], 0, 0xFFFF));
+  Post(window, message, static_cast<WPARAM>(IntegerArg(args[2], 0, 0xFFFFFFFFLL)),
+       static_cast<LPARAM>(IntegerArg(args[3], 0, 0xFFFFFFFFLL)));
+  Settle(window);
+}
+
 void RunClick(Session& session, const Args& args) {
   HWND window = session.LiveWindow(args[0]);
   int x = static_cast<int>(IntegerArg(args[1], -32768, 32767));

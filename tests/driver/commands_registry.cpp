@@ -64,6 +64,18 @@ void RunRegSet(Session&, const Args& args) {
   if (result != ERROR_SUCCESS) FailChange("set " + ValueLabel(args[0], args[1]), "RegSetValueEx", result);
 }
 
+// A volatile key takes only volatile subkeys, so a program that creates an
+// ordinary key below it meets a refusal from the registry.
+void RunRegVolatileKey(Session&, const Args& args) {
+  const KeyPath path = ParseKeyPath(args[0]);
+  UniqueKey key;
+  DWORD disposition = 0;
+  LONG result = RegCreateKeyExA(RootKey(path.root), path.subkey.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_READ,
+                                nullptr, key.Receive(), &disposition);
+  if (result != ERROR_SUCCESS) FailChange("create the volatile key " + args[0], "RegCreateKeyEx", result);
+  if (disposition != REG_CREATED_NEW_KEY) throw StepFailure("expected to create " + args[0] + ", found it there");
+}
+
 void RunRegDeleteKey(Session&, const Args& args) {
   const KeyPath path = ParseKeyPath(args[0]);
   LONG result = RegDeleteTreeA(RootKey(path.root), path.subkey.c_str());

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdio>
+
 #include "command_handlers.h"
 #include "step_args.h"
 #include "text_format.h"
@@ -54,6 +57,40 @@ void RunExpectEnabled(Session& session, const Args& args) {
 void RunExpectVisible(Session& session, const Args& args) {
   ExpectControl(session, args, "visible", YesNo(YesNoArg(args[2])), 3,
                 [](HWND, HWND control) { return YesNo(IsWindowVisible(control)); });
+}
+
+// Control ids in rising order, as "0x6A 0x6B ...", or "-" for none.
+std::string IdList(std::vector<LONG_PTR> ids) {
+  std::sort(ids.begin(), ids.end());
+  std::string text;
+  for (LONG_PTR id : ids) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%lX", static_cast<unsigned long>(id));
+    text += (text.empty() ? "" : " ") + std::string(hex);
+  }
+  return text.empty() ? "-" : text;
+}
+
+// The ids of the children of `window` that a user can see.
+std::string VisibleChildIds(HWND window) {
+  std::vector<LONG_PTR> ids;
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child)) ids.push_back(GetDlgCtrlID(child));
+  }
+  return IdList(ids);
+}
+
+void RunExpectVisibleControls(Session& session, const Args& args) {
+  HWND window = session.LiveWindow(args[0]);
+  std::vector<LONG_PTR> wanted;
+  if (!(args.size() == 2 && args[1] == "-")) {
+    for (size_t i = 1; i < args.size(); ++i) wanted.push_back(ControlIdArg(args[i]));
+  }
+  ExpectEventually(kDefaultTimeoutMs, "the visible controls of " + args[0] + " to be", IdList(wanted),
+                   [&]() -> std::string {
+                     if (!IsWindow(window)) return "that the window has been destroyed";
+                     return VisibleChildIds(window);
+                   });
 }
 
 void RunExpectRect(Session& session, const Args& args) {

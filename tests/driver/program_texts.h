@@ -1,7 +1,7 @@
-// The program's own texts as script variables, so scenarios compare with the one
-// definition the program shows: TEXT_<NAME> for fixed texts, MSG_<8 hex digits>
-// for the text of a message identifier, SYSTEM_TEXT_<decimal> for the system's
-// text of a Windows code.
+// SYSTEM_TEXT_<decimal> as a script variable: the system's text of a Windows
+// code, which the program shows as the system gives it. The program's own
+// texts are written out in the scripts, so a scenario never compares the
+// program with itself.
 #pragma once
 
 #include <optional>

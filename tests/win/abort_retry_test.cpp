@@ -6,7 +6,6 @@
 
 #include "platform/file_last_error.h"
 #include "shell/error_report.h"
-#include "shell/message_texts.h"
 #include "shell/process_state.h"
 #include "tests/win/prompt_answerer.h"
 #include "ui/window_record.h"
@@ -28,7 +27,7 @@ TEST_F(Prompt, RetryAndAbortAreTheOnlyWaysOut) {
   EXPECT_EQ(IoError(0x20000105), IoAnswer::Abort);
   const auto& seen = answerer.Finish();
   ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].caption, text::kErrorBoxTitle);
+  EXPECT_EQ(seen[0].caption, "Palm Quasar Components Installer");
   EXPECT_EQ(seen[0].failure, "Attempted to read beyond the end of the file");
   EXPECT_EQ(seen[0].question, "Do you want to (A)bort or (R)etry?");
   EXPECT_EQ(seen[0].abort, "&Abort");
