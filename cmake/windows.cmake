@@ -80,11 +80,9 @@ add_test(NAME exports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exports ${CMAKE_
   ${CMAKE_BINARY_DIR}/VexoLoad.exe DlgProc ModalDlgProc PropertySheetProc IS_RETRY)
 set_tests_properties(exports PROPERTIES LABELS win)
 # The compiled dialog templates, read natively out of this tree's program.
-if(EXISTS ${VEXO_HOST_TOOLS}/built_dialog_tests)
-  add_test(NAME dialog_templates COMMAND ${VEXO_HOST_TOOLS}/built_dialog_tests)
-  set_tests_properties(dialog_templates PROPERTIES LABELS win
-    ENVIRONMENT "VEXO_EXE=${CMAKE_BINARY_DIR}/VexoLoad.exe")
-endif()
+add_test(NAME dialog_templates COMMAND ${VEXO_HOST_TOOLS}/built_dialog_tests)
+set_tests_properties(dialog_templates PROPERTIES LABELS win
+  ENVIRONMENT "VEXO_EXE=${CMAKE_BINARY_DIR}/VexoLoad.exe")
 
 # What the shipped programs ask of Windows: only functions that Windows XP SP3
 # (32-bit) or XP x64 exports, that Windows as the PE header's subsystem version,
