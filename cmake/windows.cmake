@@ -100,6 +100,7 @@ add_test(NAME manifest COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-manifest $<TARG
 # A program with a post-XP import and a DLL of the wrong set, which the check must refuse.
 add_executable(post_xp_probe tests/imports/post_xp_probe.cpp)
 target_link_libraries(post_xp_probe PRIVATE shlwapi)
+target_link_options(post_xp_probe PRIVATE -static -static-libgcc -static-libstdc++)
 add_test(NAME imports_refuse_probe COMMAND ${CMAKE_SOURCE_DIR}/tests/imports/check_refuses_probe.sh
   ${CMAKE_SOURCE_DIR}/scripts/check-imports ${CMAKE_OBJDUMP} ${CMAKE_SOURCE_DIR}/tests/imports/winxp
   ${VEXO_EXPORT_LISTS} $<TARGET_FILE:post_xp_probe>)
