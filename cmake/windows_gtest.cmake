@@ -31,4 +31,4 @@ target_include_directories(vexo_win_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(vexo_win_tests PRIVATE vexo_win palm_user_list_writer gtest_main)
 target_link_options(vexo_win_tests PRIVATE -static -static-libgcc -static-libstdc++)
 gtest_discover_tests(vexo_win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST
-  DISCOVERY_TIMEOUT 60 PROPERTIES LABELS win)
+  DISCOVERY_TIMEOUT 180 PROPERTIES LABELS win)
