@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   const int early = CheckToolArguments("make_samples", kUsage, argc, argv, {"--count", "--total-bytes"});
   if (early != kArgumentsAccepted) return early;
   if (argc != 2 && argc != 6) return UsageError("expected a folder, optionally with --count and --total-bytes");
+  if (argv[1][0] == '-') return UsageError("the folder comes first, before the options");
   const std::string folder = argv[1];
   std::vector<SampleDatabase> samples;
   if (argc == 2) {

@@ -14,7 +14,8 @@ for tool in "$@"; do
   out=$("$tool" --help 2>err.txt); rc=$?
   [ $rc -eq 0 ] || fail "$name --help exits with $rc"
   case $out in "usage: $name "*) ;; *) fail "$name --help prints no usage: $out" ;; esac
-  for args in "--bogus" "-x" "out --bogus" "--help out"; do
+  # A tool's own options in the place of its output name are refused too.
+  for args in "--bogus" "-x" "out --bogus" "--help out" "--count" "--sync-preference"; do
     # shellcheck disable=SC2086
     "$tool" $args >/dev/null 2>err.txt; rc=$?
     [ $rc -eq 2 ] || fail "$name $args exits with $rc, not 2"

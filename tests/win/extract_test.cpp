@@ -10,7 +10,6 @@
 #include "palm/palm_database.h"
 #include "platform/file_layer.h"
 #include "shell/error_report.h"
-#include "shell/message_texts.h"
 #include "shell/process_state.h"
 #include "tests/win/archive_fixture.h"
 #include "tests/win/prompt_answerer.h"
@@ -92,7 +91,7 @@ TEST_F(Extraction, UnverifiedEntriesAreNeverWritten) {
   Write(BuildArchive(entries));
   const auto texts = Verify();
   ASSERT_EQ(texts.size(), 1u) << "one message for the one bad entry";
-  EXPECT_EQ(texts[0], std::string(text::kChecksumIncorrect) + "Vexo Data Colour");
+  EXPECT_EQ(texts[0], std::string("Checksum is incorrect for Vexo Data Colour"));
   EXPECT_TRUE(EntryVerified[0]);
   const std::string out = folder / "out.pdb";
   EXPECT_FALSE(WriteEntryFile(&ArchiveDirectory[2], out.c_str(), &code));
@@ -148,7 +147,7 @@ TEST_F(Extraction, LayoutFaultsShowOneMessageAndFreeTheBlock) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(code, 0u);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], std::string(text::kNotAnArchive) + archive);
+    EXPECT_EQ(texts[0], "Not a QPK file type - " + archive);
     EXPECT_EQ(ArchiveBlock, nullptr);
   }
 }
@@ -173,7 +172,7 @@ TEST_F(Extraction, EntriesSharingBytesMakeNoArchive) {
   const auto texts = Verify(&ok);
   EXPECT_FALSE(ok);
   ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0], std::string(text::kNotAnArchive) + archive);
+  EXPECT_EQ(texts[0], "Not a QPK file type - " + archive);
   EXPECT_EQ(ArchiveBlock, nullptr);
   EXPECT_EQ(EntryCount, 0u);
   EXPECT_FALSE(WriteEntryFile(&ArchiveDirectory[0], (folder / "Vexo0005.pdb").c_str(), &code));
@@ -185,12 +184,12 @@ TEST_F(Extraction, MissingArchiveAndLongPrefix) {
   auto texts = Verify(&ok);
   EXPECT_FALSE(ok);
   ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0], std::string(text::kArchiveAccess) + archive);
+  EXPECT_EQ(texts[0], "Error accessing " + archive);
 
   std::strcpy(ArchiveName, "+CVexo.qpk");
   texts = Verify(&ok);
   ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0], std::string(text::kArchiveAccess) + "Vexo.qpk") << "the resolved name";
+  EXPECT_EQ(texts[0], std::string("Error accessing Vexo.qpk")) << "the resolved name";
 
   Write(BuildArchive(ThreeEntries()));
   std::strcpy(ArchiveName, archive.c_str());
@@ -199,7 +198,7 @@ TEST_F(Extraction, MissingArchiveAndLongPrefix) {
   EXPECT_FALSE(Extract(kVexo, 0xFFFFFFFF, 0, 0, std::string(33, 'V').c_str(), &code));
   user.Finish();
   ASSERT_EQ(user.Boxes().size(), 1u);
-  EXPECT_EQ(user.Boxes()[0].text, text::kPrefixTooLong) << "names no file";
+  EXPECT_EQ(user.Boxes()[0].text, "Database name string parameter for 'Extract' is too long!") << "names no file";
 }
 
 TEST_F(Extraction, TargetFolderWritesTransformedFilesUnderTheirNames) {

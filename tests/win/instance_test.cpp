@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/message_texts.h"
 #include "ui/window_record.h"
 
 namespace {
+
+const char kTitle[] = "Vexo Component Installer";
 
 HWND CreateDialogWindow(const char* title, HWND parent = nullptr, DWORD style = WS_POPUP) {
   HWND window = CreateWindowExA(0, "#32770", title, style, 0, 0, 100, 100, parent, nullptr, nullptr, nullptr);
@@ -29,24 +30,24 @@ struct Instance : ::testing::Test {
 };
 
 TEST_F(Instance, OnlyTheExactTitleAndTheDialogClassCount) {
-  ASSERT_EQ(FindRunningInstance(text::kMainWindowTitle), nullptr);
-  HWND lookalike = CreateOtherClassWindow(text::kMainWindowTitle);
+  ASSERT_EQ(FindRunningInstance(kTitle), nullptr);
+  HWND lookalike = CreateOtherClassWindow(kTitle);
   HWND otherTitle = CreateDialogWindow("Vexo Component Installer ");
   HWND lowerCase = CreateDialogWindow("vexo component installer");
-  EXPECT_EQ(FindRunningInstance(text::kMainWindowTitle), nullptr);
+  EXPECT_EQ(FindRunningInstance(kTitle), nullptr);
 
-  HWND real = CreateDialogWindow(text::kMainWindowTitle);
-  EXPECT_EQ(FindRunningInstance(text::kMainWindowTitle), real);
+  HWND real = CreateDialogWindow(kTitle);
+  EXPECT_EQ(FindRunningInstance(kTitle), real);
   for (HWND w : {lookalike, otherTitle, lowerCase, real}) DestroyWindow(w);
 }
 
 TEST_F(Instance, TheWalkReachesChildWindows) {
   HWND outer = CreateOtherClassWindow("outer");
   HWND middle = CreateDialogWindow("middle", outer, WS_CHILD);
-  HWND inner = CreateDialogWindow(text::kMainWindowTitle, middle, WS_CHILD);
-  EXPECT_EQ(FindRunningInstance(text::kMainWindowTitle), inner);
+  HWND inner = CreateDialogWindow(kTitle, middle, WS_CHILD);
+  EXPECT_EQ(FindRunningInstance(kTitle), inner);
   DestroyWindow(outer);
-  EXPECT_EQ(FindRunningInstance(text::kMainWindowTitle), nullptr);
+  EXPECT_EQ(FindRunningInstance(kTitle), nullptr);
 }
 
 bool QuitPosted() {
@@ -72,7 +73,7 @@ TEST_F(Instance, QuitRuleQuitsOnlyWhenNoOtherManagedWindowRemains) {
 }
 
 TEST_F(Instance, ActivationRestoresAMinimisedWindow) {
-  HWND window = CreateDialogWindow(text::kMainWindowTitle, nullptr, WS_POPUP | WS_VISIBLE | WS_CAPTION);
+  HWND window = CreateDialogWindow(kTitle, nullptr, WS_POPUP | WS_VISIBLE | WS_CAPTION);
   ShowWindow(window, SW_MINIMIZE);
   ASSERT_TRUE(IsIconic(window));
   ActivationHandler(window, WM_USER, 0x1CDF, 0);
