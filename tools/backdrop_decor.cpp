@@ -49,16 +49,23 @@ void DrawHandheld(IndexedCanvas& canvas, int centreX, int top) {
   canvas.FillRoundRect({left + 36, top + 128, 32, 14}, 7, {0x2A, 0x2E, 0x36});
 }
 
+// A loose heap of pieces, overlapping and of several sizes: an even column of
+// round shapes would look like buttons the player could press.
 void DrawGamePieces(IndexedCanvas& canvas, int centreX, int top) {
-  constexpr Rgb kPieces[][2] = {{{0xD8, 0x30, 0x40}, {0xFF, 0x9A, 0xA0}},
-                                {{0x30, 0x9A, 0xE0}, {0xA8, 0xE0, 0xFF}},
-                                {{0x3A, 0xB8, 0x4A}, {0xB0, 0xF0, 0xA0}},
-                                {{0xF0, 0xB8, 0x20}, {0xFF, 0xEC, 0xA0}}};
-  for (int i = 0; i < 4; ++i) {
-    const int cy = top + i * 56;
-    canvas.FillCircle(centreX, cy, 24, {0x10, 0x12, 0x18});
-    canvas.FillCircle(centreX, cy, 21, kPieces[i][0]);
-    canvas.FillCircle(centreX - 7, cy - 7, 7, kPieces[i][1]);
+  struct Piece {
+    int dx, dy, radius;
+    Rgb body, shine;
+  };
+  constexpr Piece kPieces[] = {{-14, 70, 19, {0x30, 0x9A, 0xE0}, {0xA8, 0xE0, 0xFF}},
+                               {16, 88, 22, {0xD8, 0x30, 0x40}, {0xFF, 0x9A, 0xA0}},
+                               {-8, 110, 21, {0xF0, 0xB8, 0x20}, {0xFF, 0xEC, 0xA0}},
+                               {22, 42, 15, {0x3A, 0xB8, 0x4A}, {0xB0, 0xF0, 0xA0}},
+                               {-24, 126, 14, {0x3A, 0xB8, 0x4A}, {0xB0, 0xF0, 0xA0}}};
+  for (const Piece& piece : kPieces) {
+    const int cx = centreX + piece.dx, cy = top + piece.dy;
+    canvas.FillCircle(cx, cy, piece.radius + 3, {0x10, 0x12, 0x18});
+    canvas.FillCircle(cx, cy, piece.radius, piece.body);
+    canvas.FillCircle(cx - piece.radius / 3, cy - piece.radius / 3, piece.radius / 3, piece.shine);
   }
 }
 

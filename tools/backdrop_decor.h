@@ -8,6 +8,6 @@
 void DrawSky(IndexedCanvas& canvas, Rect board);
 // "VEXO" and "Component Installer" centred on `centreX`, ending above `bottom`.
 void DrawTitle(IndexedCanvas& canvas, int centreX, int bottom);
-// A handheld left of `board` and a column of game pieces right of it.
+// A handheld left of `board` and a heap of game pieces right of it.
 void DrawSideArt(IndexedCanvas& canvas, Rect board);
 void DrawFooter(IndexedCanvas& canvas, int centreX, int top);
