@@ -6,7 +6,7 @@
 
 #include "commands.h"
 #include "script_errors.h"
-#include "program_texts.h"
+#include "system_texts.h"
 #include "script_lexer.h"
 
 namespace {
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
   VariableLookup lookup = [&given](const std::string& name) -> std::optional<std::string> {
     auto it = given.find(name);
     if (it != given.end()) return it->second;
-    if (auto text = ProgramText(name)) return text;
+    if (auto text = SystemText(name)) return text;
     return EnvironmentVariable(name);
   };
   try {

@@ -7,4 +7,4 @@
 #include <optional>
 #include <string>
 
-std::optional<std::string> ProgramText(const std::string& name);
+std::optional<std::string> SystemText(const std::string& name);

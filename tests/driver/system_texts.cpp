@@ -1,10 +1,10 @@
-#include "program_texts.h"
+#include "system_texts.h"
 
 #include <windows.h>
 
 #include <cstdlib>
 
-std::optional<std::string> ProgramText(const std::string& name) {
+std::optional<std::string> SystemText(const std::string& name) {
   // The system's text for a Windows code, as the program shows it.
   if (name.compare(0, 12, "SYSTEM_TEXT_") == 0 && name.size() > 12) {
     char* end = nullptr;
