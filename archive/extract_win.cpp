@@ -109,9 +109,7 @@ bool WriteEntryFile(const ArchiveEntry* entry, const char* path, ErrorCode* code
   }
   std::uint8_t* data = EntryData(*entry);
   ArchiveXor(data, entry->dataSize);
-  bool created = false;
-  const bool written = FileWriteAll(path, data, entry->dataSize, code, &created);
+  const bool written = FileWriteAll(path, data, entry->dataSize, code);
   ArchiveXor(data, entry->dataSize);
-  if (!written && created) DeleteFileA(path);
   return written;
 }

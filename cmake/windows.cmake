@@ -34,11 +34,14 @@ add_library(vexo_win OBJECT
   installer/selection_win.cpp
   installer/settings_win.cpp
   palm/palm_user_win.cpp
+  platform/ansi_names_win.cpp
+  platform/file_identity_win.cpp
   platform/file_last_error.cpp
   platform/file_layer_win.cpp
   platform/registry_win.cpp
   shell/abort_retry_win.cpp
   shell/command_line_win.cpp
+  shell/dll_search_win.cpp
   shell/error_report_win.cpp
   shell/instance_win.cpp
   shell/process_state.cpp
@@ -127,6 +130,17 @@ add_executable(setup_stub WIN32 tools/setup_stub.cpp)
 set_target_properties(setup_stub PROPERTIES OUTPUT_NAME Setup RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
 target_link_options(setup_stub PRIVATE -static -static-libgcc -static-libstdc++)
 
+# What other people leave in a Downloads folder, for the scenarios that guard
+# against it: a DLL under system DLLs' names and a hung window with the
+# installer's title.
+add_library(planted_dll SHARED tests/hostile/planted_dll.cpp)
+set_target_properties(planted_dll PROPERTIES PREFIX "" OUTPUT_NAME planted
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+target_link_options(planted_dll PRIVATE -static -static-libgcc -static-libstdc++)
+add_executable(hung_window WIN32 tests/hostile/hung_window.cpp)
+set_target_properties(hung_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+target_link_options(hung_window PRIVATE -static -static-libgcc -static-libstdc++)
+
 # The scenarios' fixtures: the sample archive and a Palm Desktop user list made by
 # the native tools.
 set(VEXO_FIXTURES ${CMAKE_BINARY_DIR}/fixtures)
@@ -159,16 +173,18 @@ target_link_options(extract_bench PRIVATE -static -static-libgcc -static-libstdc
 
 if(VEXO_BUILD_TESTS)
   # End-to-end scenarios: the driver runs each script against the real program,
-  # in a folder of its own.
+  # in a folder of its own; EXE names the copy of BUILT_EXE that each script puts
+  # there, beside the archive, as a player has it.
   function(vexo_wine_path out path)
     string(REPLACE "/" "\\" windows "${path}")
     set(${out} "Z:${windows}" PARENT_SCOPE)
   endfunction()
-  vexo_wine_path(VEXO_EXE_WINE ${CMAKE_BINARY_DIR}/VexoLoad.exe)
+  vexo_wine_path(VEXO_BUILT_EXE_WINE ${CMAKE_BINARY_DIR}/VexoLoad.exe)
   vexo_wine_path(VEXO_BIN_WINE ${CMAKE_BINARY_DIR})
   vexo_wine_path(VEXO_FIXTURES_WINE ${VEXO_FIXTURES})
   vexo_wine_path(VEXO_SAMPLES_WINE ${VEXO_HOST_TOOLS}/samples)
   vexo_wine_path(VEXO_SCENARIOS_WINE ${CMAKE_SOURCE_DIR}/tests/scenarios)
+  vexo_wine_path(VEXO_HOSTILE_WINE ${CMAKE_SOURCE_DIR}/tests/hostile/hostile-files)
   file(GLOB VEXO_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scenarios/*.scn)
   foreach(script ${VEXO_SCENARIOS})
     get_filename_component(name ${script} NAME_WE)
@@ -177,12 +193,17 @@ if(VEXO_BUILD_TESTS)
     vexo_wine_path(work_wine ${work})
     vexo_wine_path(script_wine ${script})
     add_test(NAME scenario.${name}
-      COMMAND driver ${script_wine} "EXE=${VEXO_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}"
+      COMMAND driver ${script_wine} "EXE=${work_wine}\\VexoLoad.exe" "BUILT_EXE=${VEXO_BUILT_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}"
         "FIXTURES=${VEXO_FIXTURES_WINE}" "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}"
+        "HOSTILE=${VEXO_HOSTILE_WINE}" "UNIX_WORK=${work}"
       WORKING_DIRECTORY ${work})
     set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE
       SKIP_RETURN_CODE 77)
   endforeach()
+
+  # Planted DLLs with native copies preferred, as Windows' search order would.
+  set_tests_properties(scenario.planted_dlls PROPERTIES
+    ENVIRONMENT "VEXO_DLL_OVERRIDES=uxtheme,dwmapi,propsys,userenv,setupapi,oleacc=n,b")
 
   # Fitting on other screen sizes: each on an Xvfb screen of its own size, with a
   # Wine prefix of its own (scripts/on-screen), beside the one display of the run.
@@ -193,7 +214,7 @@ if(VEXO_BUILD_TESTS)
     vexo_wine_path(script_wine ${CMAKE_SOURCE_DIR}/tests/scenarios/screens/${screen}.scn)
     add_test(NAME screen.${screen}
       COMMAND ${CMAKE_SOURCE_DIR}/scripts/on-screen ${screen}x24 wine ${CMAKE_BINARY_DIR}/driver.exe ${script_wine}
-        "EXE=${VEXO_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}"
+        "EXE=${work_wine}\\VexoLoad.exe" "BUILT_EXE=${VEXO_BUILT_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}"
         "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}"
       WORKING_DIRECTORY ${work})
     set_tests_properties(screen.${screen} PROPERTIES LABELS scenario TIMEOUT 300 RUN_SERIAL TRUE)

@@ -13,6 +13,7 @@
 #include "shell/error_report.h"
 #include "shell/message_texts.h"
 #include "shell/number_format.h"
+#include "shell/process_state.h"
 #include "shell/text_builder.h"
 
 namespace {
@@ -57,6 +58,7 @@ INT_PTR InstallCommand(HWND window, UINT message, WPARAM first, LPARAM second) {
   WriteTickedComponents();
   ErrorCode code = 0;
   if (!SetInstallFlag(1, &code)) {
+    RecordOutcome(kExitFailed);
     MessageBoxA(OwnerWindow(), text::kHotSyncUpdateFailed, text::kErrorBoxTitle, kWarningStyle);
   }
   WriteSetting(kPalmSetupSetting, text::kSetupDone);

@@ -16,6 +16,7 @@
 #include "shell/instance_win.h"
 #include "shell/message_texts.h"
 #include "shell/process_state.h"
+#include "shell/text_builder.h"
 #include "ui/backdrop.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
@@ -26,10 +27,11 @@ constexpr int kInstallButton = 0x75;
 constexpr int kCancelButton = 0x76;
 constexpr int kUserNameLabel = 0x8C;
 constexpr char kArchiveFile[] = "+CVexo.qpk";
+constexpr char kOtherInstallerName[] = "Setup.exe";
 constexpr char kOtherInstaller[] = "+CSetup.exe";
 
 const MessageMapRow kMainWindowMessages[] = {
-    {CloseMainWindow, WM_CLOSE},
+    {CancelMainWindow, WM_CLOSE},
     {QuitRuleHandler, WM_DESTROY},
     {PaintBackdrop, WM_PAINT},
     {RefitBackdrop, WM_DISPLAYCHANGE},
@@ -40,7 +42,7 @@ const MessageMapRow kMainWindowMessages[] = {
 
 const CommandMapRow kMainWindowCommands[] = {
     {kInstallButton, InstallCommand},
-    {kCancelButton, CloseMainWindow},
+    {kCancelButton, CancelMainWindow},
     {0x65, UpdateDataSize}, {0x66, UpdateDataSize}, {0x67, UpdateDataSize}, {0x68, UpdateDataSize},
     {0x69, UpdateDataSize}, {0x6A, UpdateDataSize}, {0x6B, UpdateDataSize}, {0x6C, UpdateDataSize},
     {0x6D, UpdateDataSize}, {0x6E, UpdateDataSize}, {0x6F, UpdateDataSize}, {0x70, UpdateDataSize},
@@ -59,14 +61,43 @@ bool FileIsThere(const char* prefixedName, const char** resolved) {
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// Without the archive but beside the other installer, that one is started
-// and this one ends without a word.
+// ShellExecuteA's own failure values (below 33) as the system error codes whose
+// texts say the same; the others already are system error codes.
+constexpr struct {
+  INT_PTR result;
+  ErrorCode code;
+} kStartFailures[] = {
+    {0, ERROR_NOT_ENOUGH_MEMORY},
+    {SE_ERR_SHARE, ERROR_SHARING_VIOLATION},
+    {SE_ERR_ASSOCINCOMPLETE, ERROR_NO_ASSOCIATION},
+    {SE_ERR_DDETIMEOUT, ERROR_DDE_FAIL},
+    {SE_ERR_DDEFAIL, ERROR_DDE_FAIL},
+    {SE_ERR_DDEBUSY, ERROR_DDE_FAIL},
+    {SE_ERR_NOASSOC, ERROR_NO_ASSOCIATION},
+    {SE_ERR_DLLNOTFOUND, ERROR_DLL_NOT_FOUND},
+};
+
+ErrorCode StartFailure(INT_PTR result) {
+  for (const auto& failure : kStartFailures) {
+    if (failure.result == result) return failure.code;
+  }
+  return static_cast<ErrorCode>(result);
+}
+
+// Without the archive but beside the other installer, that one is started by
+// its full path in the installer's own folder, and this one ends; a start that
+// fails is reported.
 bool CheckForArchive(ErrorCode* code) {
   const char* name = nullptr;
   if (FileIsThere(kArchiveFile, &name)) return true;
   if (!FileIsThere(kOtherInstaller, &name)) return true;
-  ShellExecuteA(nullptr, nullptr, name, nullptr, nullptr, SW_SHOW);
-  *code = 0;
+  char program[kPathSize];
+  TextBuilder path(program, sizeof program);
+  path.Append(g_programFolder.text).Append(kOtherInstallerName);
+  const INT_PTR started =
+      path.Clipped() ? ERROR_FILENAME_EXCED_RANGE
+                     : reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", program, nullptr, g_programFolder.text, SW_SHOW));
+  *code = started > 32 ? 0 : StartFailure(started);
   return false;
 }
 
@@ -99,6 +130,11 @@ bool SetUpMainWindow(ErrorCode* code) {
   UpdateDataSize(window, 0, 0, 0);
   ShowWindow(window, SW_SHOWNORMAL);
   return true;
+}
+
+INT_PTR CancelMainWindow(HWND window, UINT message, WPARAM first, LPARAM second) {
+  RecordOutcome(kExitCancelled);
+  return CloseMainWindow(window, message, first, second);
 }
 
 INT_PTR CloseMainWindow(HWND, UINT, WPARAM, LPARAM) {

@@ -123,9 +123,7 @@ bool RunPalmSetup(ErrorCode* code) {
     if (!ask && ReadSavedType()) return true;
     ask = false;
     WindowRecord* saved = CurrentWindow;
-    const INT_PTR answer =
-        DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_PALM_SETUP), WindowTable[kMainWindowRecord].window,
-                        ModalDlgProc, reinterpret_cast<LPARAM>(static_cast<MessageHandler>(InitialiseSetup)));
+    const INT_PTR answer = RunModalDialog(IDD_PALM_SETUP, WindowTable[kMainWindowRecord].window, InitialiseSetup);
     CurrentWindow = saved;
     ReleaseWindow(&WindowTable[kSetupWindowRecord]);
     // A dialog that cannot be made (-1) ends the step like a cancel, never in a loop.

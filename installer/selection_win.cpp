@@ -8,6 +8,8 @@
 #include "archive/extract.h"
 #include "palm/palm_database.h"
 #include "palm/palm_user.h"
+#include "platform/ansi_names.h"
+#include "platform/file_identity.h"
 #include "platform/file_layer.h"
 #include "shell/message_texts.h"
 #include "shell/number_format.h"
@@ -32,17 +34,13 @@ HWND MainWindow() { return WindowTable[kMainWindowRecord].window; }
 
 void Tick(std::uint8_t checkBox) { SendDlgItemMessageA(MainWindow(), checkBox, BM_SETCHECK, BST_CHECKED, 0); }
 
-// Reads the first bytes of a file and tells whether it is one of this game's
-// databases; anything that cannot be read is left alone.
-bool ReadGameHeader(const char* path, PalmDatabaseHeader* header, std::uint32_t* size) {
-  HANDLE file;
+// Reads the first bytes of the file open in the reader slot and tells whether
+// it is one of this game's databases; anything that cannot be read is left alone.
+bool ReadGameHeader(std::uint32_t size, PalmDatabaseHeader* header) {
   ErrorCode code;
-  if (!FileOpen(path, ModeRead, &file, size, &code)) return false;
-  ReaderSlot = file;
   std::uint32_t read = 0, unread = 0;
-  const bool game = *size >= kMinGameFileSize && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
+  const bool game = size >= kMinGameFileSize && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
                     read == kGameHeaderSize && IsGameDatabaseHeader(IoBuffer, read);
-  FileCloseReader();
   if (!game) return false;
   std::memcpy(header->name, IoBuffer, kPalmNameSize);
   std::memcpy(header->type, IoBuffer + kPalmTypeOffset, 4);
@@ -77,6 +75,23 @@ bool Belongs(const PalmDatabaseHeader& header, std::uint32_t size, bool checkSel
   return true;
 }
 
+// Opens the file once, without following a link, and decides and deletes
+// through that one handle, so the file checked is the file deleted.
+void CheckInstalledFile(const char* name, const wchar_t (&folder)[kFinalPathSize], bool checkSelection) {
+  char path[kPathSize];
+  CopyText(path, sizeof path, InstallFolder);
+  if (!JoinPath(path, name)) return;
+  std::uint32_t size;
+  ErrorCode code;
+  if (!FileOpen(path, ModeCheck, &ReaderSlot, &size, &code)) return;
+  PalmDatabaseHeader header;
+  if (IsFileNamedIn(ReaderSlot, folder, name) && ReadGameHeader(size, &header) &&
+      !Belongs(header, size, checkSelection) && ReaderSlot != nullptr) {
+    DeleteOpenedFile(ReaderSlot);
+  }
+  FileCloseReader();
+}
+
 }  // namespace
 
 bool IsTicked(std::uint8_t checkBox) {
@@ -89,22 +104,20 @@ bool TickedBoxes::IsTicked(std::uint8_t checkBox) {
 }
 
 void ScanInstallFolder(bool checkSelection) {
-  char pattern[kPathSize];
-  CopyText(pattern, sizeof pattern, InstallFolder);
-  if (!JoinPath(pattern, "*")) return;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern, &found);
+  wchar_t folder[kFinalPathSize];
+  wchar_t pattern[kPathSize];
+  char text[kPathSize];
+  CopyText(text, sizeof text, InstallFolder);
+  if (!JoinPath(text, "*") || !WidePathOf(text, pattern, kPathSize) || !FinalFolderPath(InstallFolder, folder)) return;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(pattern, &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    char path[kPathSize];
-    CopyText(path, sizeof path, InstallFolder);
-    if (!JoinPath(path, found.cFileName)) continue;
-    PalmDatabaseHeader header;
-    std::uint32_t size;
-    if (!ReadGameHeader(path, &header, &size)) continue;
-    if (!Belongs(header, size, checkSelection)) DeleteFileA(path);
-  } while (FindNextFileA(search, &found));
+    char name[kPathSize];
+    if (!ExactAnsiName(found.cFileName, name, sizeof name) || EndsInDotOrBlank(name)) continue;
+    CheckInstalledFile(name, folder, checkSelection);
+  } while (FindNextFileW(search, &found));
   FindClose(search);
 }
 

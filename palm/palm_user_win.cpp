@@ -6,10 +6,12 @@
 #include <cstring>
 
 #include "palm/user_list.h"
+#include "platform/ansi_names.h"
 #include "platform/file_layer.h"
 #include "platform/registry.h"
 #include "shell/message_texts.h"
 #include "shell/number_format.h"
+#include "shell/process_state.h"
 #include "shell/text_builder.h"
 
 PalmUser MainPalmUser;
@@ -21,8 +23,11 @@ namespace {
 constexpr char kUserListFile[] = "Users.dat";
 constexpr char kInstallSubfolder[] = "\\Install";
 constexpr char kHotSyncKey[] = "\\Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager\\\\";
-// The longest name the installer puts in the Install folder: "Vexo0000.pdb".
-constexpr std::size_t kComponentFileNameLength = 12;
+// The longest name the installer puts in the Install folder: "Vexo0000.pdb",
+// and the "~00" of the new file it is written to first.
+constexpr std::size_t kComponentFileNameLength = 12 + kWriteTempExtra;
+constexpr char kWindowsTemp[] = "Temp\\";
+constexpr int kProbeTries = 8;
 
 char g_tempFolder[kPathSize];
 char g_probeFile[kPathSize];
@@ -30,26 +35,56 @@ char g_program[kPathSize];
 char g_desktopFolder[kPathSize];
 char g_userListPath[kPathSize];
 
+// The temporary folder as an 8-bit path: its own name, else its short name
+// (a user name in another script), else the Windows folder's Temp.
+bool FindTempFolder(ErrorCode* code) {
+  wchar_t wide[kPathSize];
+  const DWORD length = GetTempPathW(kPathSize, wide);
+  if (length == 0) {
+    *code = GetLastError();
+    return false;
+  }
+  if (length < kPathSize && AnsiPathOf(wide, g_tempFolder, sizeof g_tempFolder)) return true;
+  TextBuilder(g_tempFolder, sizeof g_tempFolder).Append(g_windowsFolder.text).Append(kWindowsTemp);
+  return true;
+}
+
+// A new, empty probe file "<unique>.tmp.pdb" beside the unique file; a file of
+// that name that is already there belongs to someone else and is passed over.
+bool CreateProbeFile(char (&unique)[kPathSize], ErrorCode* code) {
+  for (int attempt = 0; attempt < kProbeTries; ++attempt) {
+    if (GetTempFileNameA(g_tempFolder, "", 0, unique) == 0) {
+      *code = GetLastError();
+      return false;
+    }
+    TextBuilder probe(g_probeFile, sizeof g_probeFile);
+    probe.Append(unique).Append(".pdb");
+    std::uint32_t size;
+    ErrorCode failure = 0;
+    if (!probe.Clipped() && FileOpen(g_probeFile, ModeCreateNew, &WriterSlot, &size, &failure)) {
+      FileCloseWriter();
+      return true;
+    }
+    if (failure != ERROR_FILE_EXISTS && failure != ERROR_ALREADY_EXISTS) break;
+    DeleteFileA(unique);
+  }
+  // Not made: the lookup below fails and says so.
+  g_probeFile[0] = 0;
+  return true;
+}
+
 // Asks the shell which program opens a ".pdb" file, through an empty probe
 // file that is gone again afterwards, whatever the answer.
 bool FindPdbProgram(ErrorCode* code) {
-  if (GetTempPathA(sizeof g_tempFolder, g_tempFolder) == 0) {
-    *code = GetLastError();
-    return false;
-  }
+  if (!FindTempFolder(code)) return false;
   char unique[kPathSize];
-  if (GetTempFileNameA(g_tempFolder, "", 0, unique) == 0) {
-    *code = GetLastError();
-    return false;
+  if (!CreateProbeFile(unique, code)) return false;
+  INT_PTR found = SE_ERR_FNF;
+  if (g_probeFile[0] != 0) {
+    char noFolder[] = "";
+    found = reinterpret_cast<INT_PTR>(FindExecutableA(g_probeFile, noFolder, g_program));
+    DeleteFileA(g_probeFile);
   }
-  TextBuilder probe(g_probeFile, sizeof g_probeFile);
-  probe.Append(unique).Append(".pdb");
-  std::uint32_t size;
-  ErrorCode ignored;
-  if (!probe.Clipped() && FileOpen(g_probeFile, ModeCreate, &WriterSlot, &size, &ignored)) FileCloseWriter();
-  char noFolder[] = "";
-  const INT_PTR found = reinterpret_cast<INT_PTR>(FindExecutableA(g_probeFile, noFolder, g_program));
-  DeleteFileA(g_probeFile);
   DeleteFileA(unique);
   if (found == 0) {
     *code = ERROR_NOT_ENOUGH_MEMORY;

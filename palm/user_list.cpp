@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "palm/counted_reader.h"
+#include "platform/file_names.h"
 
 namespace {
 
@@ -82,13 +83,12 @@ bool FindUserRecord(const std::uint8_t* image, std::uint32_t size, char (&userNa
 }
 
 bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length) {
-  bool onlyDotsAndBlanks = true;
   for (std::uint32_t i = 0; i < length; ++i) {
     const std::uint8_t c = name[i];
     if (c == 0 || c == '\\' || c == '/' || c == ':') return false;
-    if (c != '.' && c != ' ') onlyDotsAndBlanks = false;
   }
-  return length != 0 && !onlyDotsAndBlanks;
+  // Also refuses "." and "..", which end in a dot.
+  return length != 0 && !EndsInDotOrBlank(reinterpret_cast<const char*>(name), length);
 }
 
 UserLookup LookUpUser(const std::uint8_t* image, std::uint32_t size, char (&userName)[kUserNameSize],

@@ -61,8 +61,9 @@ enum class UserLookup : ErrorCode {
 };
 
 // Whether a folder name from the list names one folder inside Palm Desktop's
-// folder: not "." or "..", not made only of dots and blanks (which Windows trims
-// away), and free of the separators \ / : and of zero bytes.
+// folder: not ending in a dot or a blank (which Windows trims away, so "PlayerJ."
+// would be PlayerJ's folder and ".." the parent), and free of the separators
+// \ / : and of zero bytes.
 bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length);
 
 // FindUserRecord, then the verdict: a record whose folder name is not plain is

@@ -19,7 +19,15 @@ enum : std::uint32_t {
   ModeReadWrite = 0x3D02,
   ModeCreate = 0x3C00,
   ModeAppend = 0x3D82,
+  // A file that is never there yet: an existing file, or a link, fails.
+  ModeCreateNew = 0x3C10,
+  // Reading a file that may then be deleted through the same handle; a link is
+  // opened as itself, not followed.
+  ModeCheck = 0x3D40,
 };
+
+// What FileWriteAll adds to a name for the new file it writes first ("~00").
+constexpr std::size_t kWriteTempExtra = 3;
 
 extern HANDLE LastOpenedHandle;
 extern HANDLE ReaderSlot;  // FileFillBuffer reads from it; callers fill it
@@ -51,10 +59,10 @@ bool FileFillBuffer(std::uint32_t wanted, std::uint32_t already, std::uint32_t* 
                     ErrorCode* code);
 // A new block holding the whole file and `extra` zero bytes after it.
 bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint32_t* size, ErrorCode* code);
-// `created`, when given, tells a caller whose write failed whether the file had
-// been created (and so holds a partial copy) or the open itself failed.
-bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code,
-                  bool* created = nullptr);
+// Writes a new file beside the target and moves it over the target's name once
+// it is whole: a link under that name is replaced, never written through, and a
+// failed write leaves the target as it was.
+bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code);
 
 void* MemAlloc(UINT flags, std::size_t size);
 // Sets the variable to 0, then frees the block; a variable holding 0 is left alone.

@@ -1,8 +1,11 @@
 #include "platform/file_layer.h"
 
+#include <cstring>
+
 #include "shell/abort_retry.h"
 #include "shell/message_texts.h"
 #include "shell/process_state.h"
+#include "shell/text_builder.h"
 
 HANDLE LastOpenedHandle;
 HANDLE ReaderSlot;
@@ -19,16 +22,22 @@ struct OpenMode {
   DWORD access;
   DWORD sharing;
   DWORD disposition;
+  DWORD flags;
   bool toEnd;
 };
 
 constexpr OpenMode kOpenModes[] = {
-    {ModeRead, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, false},
-    {ModeReadWrite, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false},
-    {ModeCreate, GENERIC_WRITE, 0, CREATE_ALWAYS, false},
-    {ModeAppend, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, true},
+    {ModeRead, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, false},
+    {ModeReadWrite, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+     FILE_ATTRIBUTE_ARCHIVE, false},
+    {ModeCreate, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, false},
+    {ModeAppend, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, true},
+    {ModeCreateNew, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, false},
+    {ModeCheck, GENERIC_READ | DELETE, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, false},
 };
-constexpr OpenMode kOtherMode = {0, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false};
+constexpr OpenMode kOtherMode = {
+    0, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, false};
+constexpr int kWriteTempTries = 100;
 
 const OpenMode& FindMode(std::uint32_t code) {
   for (const OpenMode& mode : kOpenModes) {
@@ -92,6 +101,26 @@ bool Guarded(HANDLE* holder, Attempt attempt, ErrorCode* code) {
   }
 }
 
+// A new file in the target's folder, named "~NN" and the target's name, opened
+// in the writer slot; an existing file or link of that name is passed over.
+bool CreateWriteTemp(const char* target, char (&temp)[kPathSize], ErrorCode* code) {
+  const char* slash = std::strrchr(target, '\\');
+  const std::size_t folderLength = slash != nullptr ? static_cast<std::size_t>(slash - target) + 1 : 0;
+  for (int n = 0; n < kWriteTempTries; ++n) {
+    const char number[] = {'~', static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), 0};
+    TextBuilder name(temp, sizeof temp);
+    name.Append(target, folderLength).Append(number).Append(target + folderLength);
+    if (name.Clipped()) {
+      Fail(ERROR_FILENAME_EXCED_RANGE, code);
+      return false;
+    }
+    std::uint32_t size;
+    if (FileOpen(temp, ModeCreateNew, &WriterSlot, &size, code)) return true;
+    if (*code != ERROR_FILE_EXISTS && *code != ERROR_ALREADY_EXISTS) return false;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool ResolveFileName(const char* name, const char** resolved, ErrorCode* code) {
@@ -110,7 +139,7 @@ bool FileOpen(const char* name, std::uint32_t modeCode, HANDLE* handle, std::uin
     return false;
   }
   const OpenMode& mode = FindMode(modeCode);
-  HANDLE file = CreateFileA(path, mode.access, mode.sharing, nullptr, mode.disposition, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+  HANDLE file = CreateFileA(path, mode.access, mode.sharing, nullptr, mode.disposition, mode.flags, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     LastOpenedHandle = INVALID_HANDLE_VALUE;
     Fail(GetLastError(), code);
@@ -211,13 +240,27 @@ bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint3
   return true;
 }
 
-bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code, bool* created) {
-  std::uint32_t ignored;
-  if (created != nullptr) *created = false;
-  if (!FileOpen(name, ModeCreate, &WriterSlot, &ignored, code)) return false;
-  if (created != nullptr) *created = true;
+bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code) {
+  const char* resolved = nullptr;
+  char target[kPathSize];
+  if (!ResolveFileName(name, &resolved, code) || !CopyText(target, sizeof target, resolved)) {
+    Fail(ERROR_FILENAME_EXCED_RANGE, code);
+    return false;
+  }
+  char temp[kPathSize];
+  if (!CreateWriteTemp(target, temp, code)) return false;
   bool written = count == 0 || FileWrite(&WriterSlot, data, count, code);
+  // On disk before it takes the target's name, so a crash never leaves an empty file there.
+  if (written && !FlushFileBuffers(WriterSlot)) {
+    Fail(GetLastError(), code);
+    written = false;
+  }
   FileCloseWriter();
+  if (written && !MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Fail(GetLastError(), code);
+    written = false;
+  }
+  if (!written) DeleteFileA(temp);
   return written;
 }
 

@@ -37,3 +37,7 @@ bool JoinPathIn(char* folder, std::size_t size, const char* name) {
   std::memcpy(folder + length, name, nameLength + 1);
   return true;
 }
+
+bool EndsInDotOrBlank(const char* name, std::size_t length) {
+  return length > 0 && (name[length - 1] == '.' || name[length - 1] == ' ');
+}

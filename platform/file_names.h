@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 constexpr std::size_t kPathSize = 260;
 
@@ -27,6 +28,11 @@ struct BaseFolders {
 // would not fit in `size` bytes with its terminator.
 bool ResolvePrefixedName(const char* name, const BaseFolders& bases, char* out, std::size_t size,
                          const char** resolved);
+
+// Windows drops a trailing dot or blank from a name it opens, so such a name
+// reaches another file than the one it stands for.
+bool EndsInDotOrBlank(const char* name, std::size_t length);
+inline bool EndsInDotOrBlank(const char* name) { return EndsInDotOrBlank(name, std::strlen(name)); }
 
 // Appends a backslash unless the folder text is empty or ends in a colon or a
 // backslash, then the name. False, leaving the folder as it was, when the

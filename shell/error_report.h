@@ -11,8 +11,12 @@ bool LoadMessageTable();
 void LookupMessage(ErrorCode code);
 // The built-in text for `code`, or the message buffer after LookupMessage.
 const char* MessageText(ErrorCode code);
-// Shows the text of a non-zero code; always reports failure (false).
+// Shows the text of a non-zero code and records the run as failed (cancelled
+// for the cancel code); always reports failure (false).
 bool ShowError(ErrorCode code);
+// Shows a failure's text and records the run as failed.
 void ShowErrorText(const char* text);
+// The error box with a text that is no failure (the about text).
+void ShowInErrorBox(const char* text);
 // The current window's handle, or none: the owner of every message box.
 HWND OwnerWindow();

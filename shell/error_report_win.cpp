@@ -41,9 +41,16 @@ const char* MessageText(ErrorCode code) {
 
 HWND OwnerWindow() { return CurrentWindow != nullptr ? CurrentWindow->window : nullptr; }
 
-void ShowErrorText(const char* text) { MessageBoxA(OwnerWindow(), text, text::kErrorBoxTitle, kErrorBoxStyle); }
+void ShowInErrorBox(const char* text) { MessageBoxA(OwnerWindow(), text, text::kErrorBoxTitle, kErrorBoxStyle); }
+
+void ShowErrorText(const char* text) {
+  RecordOutcome(kExitFailed);
+  ShowInErrorBox(text);
+}
 
 bool ShowError(ErrorCode code) {
-  if (code != 0) ShowErrorText(MessageText(code));
+  if (code == 0) return false;
+  RecordOutcome(code == msg::Cancelled ? kExitCancelled : kExitFailed);
+  ShowInErrorBox(MessageText(code));
   return false;
 }

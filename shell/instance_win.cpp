@@ -1,11 +1,16 @@
 #include "shell/instance_win.h"
 
 #include "shell/message_texts.h"
+#include "shell/process_state.h"
 #include "ui/window_record.h"
 
 namespace {
 
 char g_probeText[8192];
+// Held until the process ends; a second start finds it even before the first
+// has a window.
+constexpr char kInstanceMutex[] = "Local\\Zenti Vexo Component Installer";
+constexpr UINT kActivationTimeout = 5000;
 
 bool IsInstanceWindow(HWND window, const char* title) {
   GetWindowTextA(window, g_probeText, sizeof g_probeText);
@@ -33,11 +38,24 @@ HWND FindRunningInstance(const char* title) {
   return nullptr;
 }
 
+bool HandOverToRunningInstance() {
+  const HANDLE mutex = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+  const bool another = mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+  if (HWND running = FindRunningInstance(text::kMainWindowTitle)) {
+    DWORD_PTR ignored;
+    if (SendMessageTimeoutA(running, WM_USER, kActivationRequest, 0, SMTO_ABORTIFHUNG, kActivationTimeout,
+                            &ignored)) {
+      return true;
+    }
+  }
+  return another;
+}
+
 INT_PTR QuitRuleHandler(HWND window, UINT, WPARAM, LPARAM) {
   for (const WindowRecord* record = WindowTable; !IsEndOfWindowTable(*record); ++record) {
     if (record->window != nullptr && record->window != window) return 0;
   }
-  PostQuitMessage(0);
+  PostQuitMessage(static_cast<int>(g_exitCode));
   return 0;
 }
 

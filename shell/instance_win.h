@@ -10,5 +10,10 @@ constexpr WPARAM kActivationRequest = 0x1CDE;
 // walk over every window below the desktop, controls included; or none.
 HWND FindRunningInstance(const char* title);
 
+// True when another instance runs: it has been asked to come to the front, or
+// it is still starting. A namesake window of another program that does not
+// answer within a few seconds does not count.
+bool HandOverToRunningInstance();
+
 INT_PTR QuitRuleHandler(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR ActivationHandler(HWND window, UINT message, WPARAM first, LPARAM second);

@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "installer/main_window.h"
+#include "platform/ansi_names.h"
 #include "shell/command_line_win.h"
 #include "shell/error_report.h"
 #include "shell/instance_win.h"
 #include "shell/message_lookup.h"
 #include "shell/message_texts.h"
 #include "shell/process_state.h"
+#include "shell/text_builder.h"
 #include "ui/brush_cache.h"
 #include "ui/window_record.h"
 
@@ -34,9 +38,34 @@ void ResetProcessState() {
   ResetBrushCache();
 }
 
+// The installer trusts only its own folder: the archive and "Setup.exe" are
+// looked for there, whatever folder it was started from. The current folder is
+// set to it with its wide name, which works whatever script that name is in.
+bool EnterProgramFolder(ErrorCode* code) {
+  wchar_t folder[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) {
+    *code = length == 0 ? GetLastError() : ERROR_FILENAME_EXCED_RANGE;
+    return false;
+  }
+  DWORD end = length;
+  while (end > 0 && folder[end - 1] != L'\\') --end;
+  folder[end] = 0;
+  if (end == 0 || !SetCurrentDirectoryW(folder)) {
+    *code = end == 0 ? ERROR_PATH_NOT_FOUND : GetLastError();
+    return false;
+  }
+  if (!AnsiPathOf(folder, g_programFolder.text, sizeof g_programFolder.text)) {
+    CopyText(g_programFolder.text, sizeof g_programFolder.text, ".\\");
+  }
+  g_programFolder.length = static_cast<std::uint32_t>(std::strlen(g_programFolder.text));
+  return true;
+}
+
 bool ReadScreenResolution() {
   HDC screen = GetDC(nullptr);
   if (screen == nullptr) {
+    RecordOutcome(kExitFailed);
     if (ErrorCode code = GetLastError()) {
       LookupMessage(code);
       ShowErrorText(MessageBuffer);
@@ -50,13 +79,12 @@ bool ReadScreenResolution() {
 
 // Everything before the main loop; false means stop.
 bool StartUp() {
-  if (HWND running = FindRunningInstance(text::kMainWindowTitle)) {
-    SendMessageA(running, WM_USER, kActivationRequest, 0);
-    return false;
-  }
+  if (HandOverToRunningInstance()) return false;
   ResetProcessState();
   ReadFolder(GetWindowsDirectoryA, &g_windowsFolder);
   ReadFolder(GetSystemDirectoryA, &g_systemFolder);
+  ErrorCode code = 0;
+  if (!EnterProgramFolder(&code)) return ShowError(code);
   if (!ReadScreenResolution()) return false;
 
   const char* failure = nullptr;
@@ -65,12 +93,11 @@ bool StartUp() {
     return false;
   }
   if (g_aboutFlag != 0) {
-    ShowErrorText(text::kAbout);
+    ShowInErrorBox(text::kAbout);
     return false;
   }
   if (!LoadMessageTable()) return ShowError(msg::ResourceMissing);
 
-  ErrorCode code = 0;
   if (!SetUpMainWindow(&code)) return ShowError(code);
   return true;
 }
@@ -97,6 +124,6 @@ bool StartUp() {
 
 void RunInstaller() {
   g_instance = GetModuleHandleA(nullptr);
-  if (!StartUp()) PostQuitMessage(0);
+  if (!StartUp()) PostQuitMessage(static_cast<int>(g_exitCode));
   RunMainLoop();
 }

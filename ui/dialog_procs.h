@@ -17,3 +17,9 @@ VEXO_EXPORT INT_PTR CALLBACK ModalDlgProc(HWND window, UINT message, WPARAM firs
 VEXO_EXPORT INT_PTR CALLBACK PropertySheetProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
 const WindowRecord* AttachedRecord(HWND window);
+
+// Opens a modal dialog of the program's own with ModalDlgProc and its
+// initialisation handler, and returns how it ended. ModalDlgProc runs only the
+// handler of the dialog being opened here, once: WM_INITDIALOG can be posted by
+// any other program, with any value as its handler.
+INT_PTR RunModalDialog(int templateId, HWND owner, MessageHandler initialise);

@@ -3,6 +3,7 @@
 
 #include <prsht.h>
 
+#include "shell/process_state.h"
 #include "ui/window_record.h"
 
 namespace {
@@ -16,6 +17,8 @@ struct PropertyPageRow {
 };
 const PropertyPageRow kPropertyPages[] = {{0, nullptr, 0}};
 constexpr std::size_t kPropertyPageCount = sizeof kPropertyPages / sizeof kPropertyPages[0] - 1;
+
+MessageHandler g_pendingInitialiser;
 
 INT_PTR DispatchToRecord(HWND window, UINT message, WPARAM first, LPARAM second) {
   const WindowRecord* record = FindWindowRecord(window);
@@ -67,10 +70,20 @@ extern "C" INT_PTR CALLBACK DlgProc(HWND window, UINT message, WPARAM first, LPA
   return DispatchToRecord(window, message, first, second);
 }
 
+INT_PTR RunModalDialog(int templateId, HWND owner, MessageHandler initialise) {
+  g_pendingInitialiser = initialise;
+  const INT_PTR answer = DialogBoxParamA(g_instance, MAKEINTRESOURCEA(templateId), owner, ModalDlgProc,
+                                         reinterpret_cast<LPARAM>(initialise));
+  g_pendingInitialiser = nullptr;
+  return answer;
+}
+
 extern "C" INT_PTR CALLBACK ModalDlgProc(HWND window, UINT message, WPARAM first, LPARAM second) {
   if (message == WM_INITDIALOG) {
-    MessageHandler initialise = reinterpret_cast<MessageHandler>(second);
-    return initialise != nullptr ? initialise(window, message, first, second) : 0;
+    const MessageHandler initialise = reinterpret_cast<MessageHandler>(second);
+    if (initialise == nullptr || initialise != g_pendingInitialiser) return 0;
+    g_pendingInitialiser = nullptr;
+    return initialise(window, message, first, second);
   }
   return DispatchToRecord(window, message, first, second);
 }

@@ -5,6 +5,7 @@
 // Processes: commands_process.cpp
 void RunSkipUnless(Session& session, const Args& args);
 void RunStart(Session& session, const Args& args);
+void RunSetEnv(Session& session, const Args& args);
 void RunExpectExit(Session& session, const Args& args);
 void RunExpectNoWindow(Session& session, const Args& args);
 void RunSleep(Session& session, const Args& args);
@@ -52,6 +53,7 @@ void RunReleaseFile(Session& session, const Args& args);
 // Checking files and folders: commands_file_checks.cpp
 void RunExpectFile(Session& session, const Args& args);
 void RunExpectNoFile(Session& session, const Args& args);
+void RunWaitFile(Session& session, const Args& args);
 void RunExpectFolder(Session& session, const Args& args);
 void RunExpectFiles(Session& session, const Args& args);
 void RunPrintFolder(Session& session, const Args& args);

@@ -4,6 +4,7 @@ namespace {
 
 const Command kCommandTable[] = {
     {"start", 3, 4, RunStart},
+    {"set-env", 2, 2, RunSetEnv},
     {"wait-window", 4, 5, RunWaitWindow},
     {"expect-msgbox", 6, 7, RunExpectMsgbox},
     {"expect-text", 3, 4, RunExpectText},
@@ -40,6 +41,7 @@ const Command kCommandTable[] = {
     {"release-file", 1, 1, RunReleaseFile},
     {"expect-file", 1, 3, RunExpectFile},
     {"expect-no-file", 1, 1, RunExpectNoFile},
+    {"wait-file", 1, 2, RunWaitFile},
     {"expect-folder", 1, 1, RunExpectFolder},
     {"expect-files", 2, kAnyNumber, RunExpectFiles},
     {"print-folder", 1, 1, RunPrintFolder},

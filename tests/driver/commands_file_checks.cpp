@@ -94,6 +94,18 @@ void RunExpectFile(Session&, const Args& args) {
 
 void RunExpectNoFile(Session&, const Args& args) { ExpectKind(args[0], PathKind::kNothing); }
 
+// For what another program makes, such as a Unix program, whose end cannot be
+// waited for.
+void RunWaitFile(Session&, const Args& args) {
+  const DWORD timeout = TimeoutArg(args, 1);
+  const DWORD start = GetTickCount();
+  while (GetFileAttributesA(args[0].c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetTickCount() - start >= timeout)
+      throw StepFailure("expected " + args[0] + " to appear within " + std::to_string(timeout) + " ms, found nothing");
+    Sleep(20);
+  }
+}
+
 void RunExpectFolder(Session&, const Args& args) { ExpectKind(args[0], PathKind::kFolder); }
 
 void RunExpectFiles(Session&, const Args& args) {

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "command_handlers.h"
@@ -43,6 +44,21 @@ void RunStart(Session& session, const Args& args) {
   }
   UniqueHandle thread(info.hThread);
   session.AddProcess(args[0], UniqueHandle(info.hProcess), info.dwProcessId, start_time.QuadPart);
+}
+
+// The value is UTF-8, so a script can name what the code page cannot; every
+// program started afterwards inherits it.
+void RunSetEnv(Session&, const Args& args) {
+  std::wstring wide[2];
+  for (int i = 0; i < 2; ++i) {
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, args[i].c_str(), -1, nullptr, 0);
+    if (length <= 0) throw StepFailure("expected UTF-8 text, found " + Quoted(args[i]));
+    wide[i].resize(static_cast<std::size_t>(length));
+    MultiByteToWideChar(CP_UTF8, 0, args[i].c_str(), -1, wide[i].data(), length);
+  }
+  if (!SetEnvironmentVariableW(wide[0].c_str(), wide[1].c_str()))
+    throw StepFailure("expected to set " + args[0] + ", SetEnvironmentVariable failed with error " +
+                      std::to_string(GetLastError()));
 }
 
 void RunExpectExit(Session& session, const Args& args) {

@@ -105,6 +105,8 @@ int RunSteps(const char* path, const std::vector<Step>& steps) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Scenarios plant DLLs in the folder the driver runs in; the driver takes none.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (argc < 2) {
     std::fprintf(stderr, "usage: driver SCRIPT [NAME=VALUE ...]\n");
     return kExitUsage;

@@ -101,19 +101,24 @@ INT_PTR EndFromCommand(HWND window, UINT, WPARAM, LPARAM) {
   return 0;
 }
 
-TEST_F(Dispatch, ModalDialogIsInitialisedThroughItsCreationParameter) {
+// Another program can post WM_INITDIALOG with any value: only the handler of the
+// dialog the program opens runs, and only once.
+TEST_F(Dispatch, ModalDialogIsInitialisedOnceThroughItsCreationParameter) {
   static const CommandMapRow commands[] = {{IDC_TEST_BUTTON, EndFromCommand}, {kEndOfCommandMap, nullptr}};
   static const MessageMapRow messages[] = {VEXO_STANDARD_MESSAGE_ROWS};
+  static int runs = 0;
   struct Local {
     static INT_PTR Init(HWND w, UINT, WPARAM, LPARAM) {
+      ++runs;
       BuildWindow(&WindowTable[kSetupWindowRecord], w, messages, commands, kRows);
+      PostMessageA(w, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(static_cast<MessageHandler>(Init)));
+      PostMessageA(w, WM_INITDIALOG, 0, 0x41414141);
       PostMessageA(w, WM_COMMAND, IDC_TEST_BUTTON, 0);
       return 1;
     }
   };
-  INT_PTR result = DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_TEST_WINDOW), nullptr, ModalDlgProc,
-                                   reinterpret_cast<LPARAM>(static_cast<MessageHandler>(Local::Init)));
-  EXPECT_EQ(result, 5);
+  EXPECT_EQ(RunModalDialog(IDD_TEST_WINDOW, nullptr, Local::Init), 5);
+  EXPECT_EQ(runs, 1);
   ReleaseWindow(&WindowTable[kSetupWindowRecord]);
   MSG quit;
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))

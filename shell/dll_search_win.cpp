@@ -1,0 +1,47 @@
+#include "shell/dll_search.h"
+
+#include <windows.h>
+
+#include "platform/file_names.h"
+#include "shell/text_builder.h"
+
+namespace {
+
+using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+using SetDllDirectoryFn = BOOL(WINAPI*)(LPCSTR);
+constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+
+// DLLs that system code (the shell, the dialog manager, theming) loads by bare
+// name and that are not KnownDLLs. Where the search cannot be narrowed, each is
+// loaded from the System folder first, so a later load by name finds it loaded.
+constexpr const char* kSystemDlls[] = {
+    "uxtheme.dll",  "dwmapi.dll",   "propsys.dll", "userenv.dll",  "setupapi.dll", "apphelp.dll",
+    "cryptbase.dll", "oleacc.dll",  "clbcatq.dll", "version.dll",  "ntmarta.dll",  "comctl32.dll",
+    "profapi.dll",  "sspicli.dll",  "shfolder.dll", "linkinfo.dll", "ntshrui.dll", "srvcli.dll",
+    "cscapi.dll",   "msimg32.dll",
+};
+
+FARPROC KernelFunction(const char* name) { return GetProcAddress(GetModuleHandleA("kernel32.dll"), name); }
+
+}  // namespace
+
+void NarrowDllSearch() {
+  // Vista with KB2533623 and every later Windows: the System folder only.
+  const auto setDefault =
+      reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(KernelFunction("SetDefaultDllDirectories")));
+  if (setDefault != nullptr && setDefault(kSearchSystem32)) return;
+  // XP SP3 and unpatched Vista: drop the current folder from the search, then
+  // take the DLLs that would be looked for beside the program from the System folder.
+  const auto setDirectory =
+      reinterpret_cast<SetDllDirectoryFn>(reinterpret_cast<void*>(KernelFunction("SetDllDirectoryA")));
+  if (setDirectory != nullptr) setDirectory("");
+  char system[kPathSize];
+  const UINT length = GetSystemDirectoryA(system, sizeof system);
+  if (length == 0 || length >= sizeof system) return;
+  for (const char* dll : kSystemDlls) {
+    char path[kPathSize];
+    TextBuilder full(path, sizeof path);
+    full.Append(system).Append("\\").Append(dll);
+    if (!full.Clipped()) LoadLibraryA(path);
+  }
+}
