@@ -94,9 +94,12 @@ bool CheckForArchive(ErrorCode* code) {
   char program[kPathSize];
   TextBuilder path(program, sizeof program);
   path.Append(g_programFolder.text).Append(kOtherInstallerName);
+  if (path.Clipped()) {
+    *code = ERROR_FILENAME_EXCED_RANGE;
+    return false;
+  }
   const INT_PTR started =
-      path.Clipped() ? ERROR_FILENAME_EXCED_RANGE
-                     : reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", program, nullptr, g_programFolder.text, SW_SHOW));
+      reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", program, nullptr, g_programFolder.text, SW_SHOW));
   *code = started > 32 ? 0 : StartFailure(started);
   return false;
 }

@@ -101,6 +101,21 @@ bool Guarded(HANDLE* holder, Attempt attempt, ErrorCode* code) {
   }
 }
 
+// A target that another program holds open cannot be replaced: say so before
+// anything is written, as the open of the target itself would.
+bool TargetIsFree(const char* target, ErrorCode* code) {
+  HANDLE file = CreateFileA(target, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return true;
+  }
+  const ErrorCode failure = GetLastError();
+  if (failure == ERROR_FILE_NOT_FOUND) return true;
+  Fail(failure, code);
+  return false;
+}
+
 // A new file in the target's folder, named "~NN" and the target's name, opened
 // in the writer slot; an existing file or link of that name is passed over.
 bool CreateWriteTemp(const char* target, char (&temp)[kPathSize], ErrorCode* code) {
@@ -248,7 +263,7 @@ bool FileWriteAll(const char* name, const void* data, std::uint32_t count, Error
     return false;
   }
   char temp[kPathSize];
-  if (!CreateWriteTemp(target, temp, code)) return false;
+  if (!TargetIsFree(target, code) || !CreateWriteTemp(target, temp, code)) return false;
   bool written = count == 0 || FileWrite(&WriterSlot, data, count, code);
   // On disk before it takes the target's name, so a crash never leaves an empty file there.
   if (written && !FlushFileBuffers(WriterSlot)) {

@@ -89,7 +89,12 @@ bool StartUp() {
 
   const char* failure = nullptr;
   if (!ParseCommandLine(&failure)) {
-    ShowErrorText(failure);
+    // "/?" reaches here as a failure with the about text: a help request, no error.
+    if (failure == text::kAbout) {
+      ShowInErrorBox(failure);
+    } else {
+      ShowErrorText(failure);
+    }
     return false;
   }
   if (g_aboutFlag != 0) {

@@ -242,9 +242,14 @@ TEST_F(FileLayer, ReadAllRefusesABlockSizeThatWouldWrap) {
   EXPECT_EQ(LastOpenedHandle, nullptr);
 }
 
+// The file is written under a new name first; a file that already has that name
+// belongs to someone else and keeps its bytes.
 TEST_F(FileLayer, WriteAllCreatesOrEmptiesTheFile) {
   const std::string path = folder / "out.pdb";
+  ASSERT_TRUE(WriteWholeFile(folder / "~00out.pdb", "someone's"));
   ASSERT_TRUE(FileWriteAll(path.c_str(), "database", 8, &code));
+  EXPECT_EQ(ReadWholeFile(folder / "~00out.pdb"), "someone's");
+  EXPECT_FALSE(FileExists(folder / "~01out.pdb"));
   EXPECT_EQ(ReadWholeFile(path), "database");
   ASSERT_TRUE(FileWriteAll(path.c_str(), "x", 0, &code));
   EXPECT_TRUE(FileExists(path));
