@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "installer/component_table.h"
+#include "installer/install_rules.h"
 #include "installer/palm_setup.h"
 #include "installer/settings.h"
 #include "archive/extract.h"
@@ -26,7 +27,6 @@ std::uint32_t SelectedSize;
 namespace {
 
 constexpr int kSizeLabel = 0x8B;
-constexpr std::uint32_t kMinGameFileSize = 76;
 
 HWND MainWindow() { return WindowTable[kMainWindowRecord].window; }
 
@@ -34,39 +34,25 @@ void Tick(std::uint8_t checkBox) { SendDlgItemMessageA(MainWindow(), checkBox, B
 
 // Reads the first bytes of a file and tells whether it is one of this game's
 // databases; anything that cannot be read is left alone.
-bool ReadGameHeader(const char* path, PalmDatabaseHeader* header, std::uint32_t* size) {
+bool ReadGameHeader(const char* path, std::uint8_t (&header)[kGameHeaderSize], std::uint32_t* size) {
   HANDLE file;
   ErrorCode code;
   if (!FileOpen(path, ModeRead, &file, size, &code)) return false;
   ReaderSlot = file;
   std::uint32_t read = 0, unread = 0;
-  const bool game = *size >= kMinGameFileSize && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
-                    read == kGameHeaderSize && IsGameDatabaseHeader(IoBuffer, read);
+  const bool game = MayBeGameFile(*size) && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
+                    read == kGameHeaderSize && IsGameFile(*size, IoBuffer, read);
   FileCloseReader();
-  if (!game) return false;
-  std::memcpy(header->name, IoBuffer, kPalmNameSize);
-  std::memcpy(header->type, IoBuffer + kPalmTypeOffset, 4);
-  return true;
-}
-
-int FindEntryFor(const PalmDatabaseHeader& header) {
-  for (std::uint32_t i = 0; i < EntryCount; ++i) {
-    const ArchiveEntry& entry = ArchiveDirectory[i];
-    if (std::memcmp(entry.type, header.type, 4) == 0 && std::memcmp(entry.name, header.name, kEntryNameSize) == 0) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
+  if (game) std::memcpy(header, IoBuffer, kGameHeaderSize);
+  return game;
 }
 
 // Whether a file of this game may stay: its entry, row, device and box fit, it
 // holds as many bytes as its entry, and no other file already stands for the entry.
-bool Belongs(const PalmDatabaseHeader& header, std::uint32_t size, bool checkSelection) {
-  const int entry = FindEntryFor(header);
+bool Belongs(const std::uint8_t* header, std::uint32_t size, bool checkSelection) {
+  const ComponentRow* row = nullptr;
+  const int entry = FoundFileEntry(header, ArchiveDirectory, EntryCount, DeviceMask, &row);
   if (entry < 0) return false;
-  std::size_t index;
-  const ComponentRow* row = FindComponentRow(header.type, header.name, kPalmNameSize, &index);
-  if (row == nullptr || !IsForDevice(*row, DeviceMask)) return false;
   if (checkSelection && !IsTicked(row->checkBox)) return false;
   if (QueuedFlags[entry] == kQueued) return false;
   if (size != ArchiveDirectory[entry].dataSize) {
@@ -100,7 +86,7 @@ void ScanInstallFolder(bool checkSelection) {
     char path[kPathSize];
     CopyText(path, sizeof path, InstallFolder);
     if (!JoinPath(path, found.cFileName)) continue;
-    PalmDatabaseHeader header;
+    std::uint8_t header[kGameHeaderSize];
     std::uint32_t size;
     if (!ReadGameHeader(path, &header, &size)) continue;
     if (!Belongs(header, size, checkSelection)) DeleteFileA(path);
@@ -121,8 +107,8 @@ void ApplyInitialSelection() {
   ReadSetting(kPalmSetupSetting, setup, sizeof setup);
   if (lstrcmpiA(setup, text::kNewSetup) != 0) return;
   Tick(0x65);
-  Tick(0x87);
-  Tick(DeviceMask == kColourMask ? 0x88 : 0x89);
+  Tick(kCommonDataBox);
+  Tick(DeviceMask == kColourMask ? kColourApplicationBox : kMonoApplicationBox);
 }
 
 INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
@@ -130,9 +116,8 @@ INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
   TickedBoxes boxes;
   for (std::uint32_t i = 0; i < EntryCount; ++i) {
     std::size_t index;
-    const ComponentRow* row = FindComponentRow(ArchiveDirectory[i].type, ArchiveDirectory[i].name, kEntryNameSize,
-                                               &index);
-    if (row != nullptr && IsForDevice(*row, DeviceMask) && boxes.IsTicked(row->checkBox)) {
+    const ComponentRow* row = InstallRow(ArchiveDirectory[i], DeviceMask, &index);
+    if (row != nullptr && boxes.IsTicked(row->checkBox)) {
       SelectedSize += ArchiveDirectory[i].dataSize;
     }
   }

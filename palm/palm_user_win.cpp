@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "installer/install_rules.h"
 #include "palm/user_list.h"
 #include "platform/file_layer.h"
 #include "platform/registry.h"
@@ -21,8 +22,6 @@ namespace {
 constexpr char kUserListFile[] = "Users.dat";
 constexpr char kInstallSubfolder[] = "\\Install";
 constexpr char kHotSyncKey[] = "\\Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager\\\\";
-// The longest name the installer puts in the Install folder: "Vexo0000.pdb".
-constexpr std::size_t kComponentFileNameLength = 12;
 
 char g_tempFolder[kPathSize];
 char g_probeFile[kPathSize];
@@ -126,7 +125,7 @@ bool FindPalmUser(ErrorCode* code) {
   }
   // The folder, "\Install\" and a component's name must fit in a path.
   const std::size_t base = std::strlen(MainPalmUser.folder);
-  if (base + record.folderLength + sizeof kInstallSubfolder + kComponentFileNameLength >= kPathSize) {
+  if (base + record.folderLength + sizeof kInstallSubfolder + kComponentFileNameSize - 1 >= kPathSize) {
     *code = msg::UserNotAvailable;
     return false;
   }
