@@ -34,6 +34,12 @@ EntryVerdict Judge(const std::vector<ArchiveEntry>& directory, const std::vector
   if (mine == nullptr) return {Verdict::NoRow, 0, 0};
   if (!IsVerifiedAtStart(entry)) return {Verdict::OtherCreator, row, 0};
   if (!IsGameFile(entry.dataSize, stored[i], entry.dataSize)) return {Verdict::HeaderNotGame, row, 0};
+  // Searched from this entry on, the scan must find this entry for its file.
+  const ComponentRow* found = nullptr;
+  if (FoundFileEntry(stored[i], &directory[i], static_cast<std::uint32_t>(directory.size()) - i, AnyMaskOf(*mine),
+                     &found) != 0) {
+    return {Verdict::HeaderDiffers, row, 0};
+  }
   for (std::uint32_t j = 0; j < i; ++j) {
     if (earlier[j].verdict != Verdict::Installs) continue;
     if (earlier[j].row == row) return {Verdict::SameFile, row, j};
@@ -41,11 +47,6 @@ EntryVerdict Judge(const std::vector<ArchiveEntry>& directory, const std::vector
     if ((mine->deviceFlags & theirs.deviceFlags) != 0 && SameDatabaseName(entry, directory[j])) {
       return {Verdict::SameName, row, j};
     }
-  }
-  const ComponentRow* found = nullptr;
-  if (FoundFileEntry(stored[i], directory.data(), static_cast<std::uint32_t>(directory.size()), AnyMaskOf(*mine),
-                     &found) != static_cast<int>(i)) {
-    return {Verdict::HeaderDiffers, row, 0};
   }
   return {Verdict::Installs, row, 0};
 }
