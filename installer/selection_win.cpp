@@ -88,7 +88,7 @@ void ScanInstallFolder(bool checkSelection) {
     if (!JoinPath(path, found.cFileName)) continue;
     std::uint8_t header[kGameHeaderSize];
     std::uint32_t size;
-    if (!ReadGameHeader(path, &header, &size)) continue;
+    if (!ReadGameHeader(path, header, &size)) continue;
     if (!Belongs(header, size, checkSelection)) DeleteFileA(path);
   } while (FindNextFileA(search, &found));
   FindClose(search);
