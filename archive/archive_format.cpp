@@ -65,6 +65,9 @@ std::uint32_t SumRest(const std::uint8_t* at, std::size_t size) {
   return sum;
 }
 
+// The directory and end record, restored out of the file.
+std::uint8_t g_restored[kArchiveEntrySize * (kMaxArchiveEntries + 1)];
+
 }  // namespace
 
 void ArchiveXor(std::uint8_t* region, std::size_t size) {
@@ -120,7 +123,7 @@ LayoutResult ReadArchiveDirectory(const std::uint8_t* file, std::uint32_t size, 
   const std::uint32_t dataStart = DataAreaStart(n);
   if (size < dataStart || size - dataStart < kBytesAfterEndRecord) return LayoutResult::NotAnArchive;
 
-  static std::uint8_t restored[kArchiveEntrySize * (kMaxArchiveEntries + 1)];
+  std::uint8_t* restored = g_restored;
   const std::size_t regionSize = kArchiveEntrySize * (n + 1);
   std::memcpy(restored, file + 4, regionSize);
   ArchiveXor(restored, regionSize);
@@ -140,6 +143,28 @@ LayoutResult ReadArchiveDirectory(const std::uint8_t* file, std::uint32_t size, 
   *count = n;
   std::uint32_t first, second;
   return FindSharedBytes(directory, n, &first, &second) ? LayoutResult::SharedBytes : LayoutResult::Valid;
+}
+
+std::uint64_t MissingArchiveBytes(const std::uint8_t* file, std::uint32_t size, bool* atLeast) {
+  if (size < 4) return 0;
+  const std::uint32_t n = GetLe32(file);
+  if (n == 0 || n > kMaxArchiveEntries) return 0;
+  const std::uint32_t dataStart = DataAreaStart(n);
+  std::uint64_t needed = std::max(kMinArchiveSize, dataStart + kBytesAfterEndRecord);
+  const std::uint32_t records = std::min<std::uint32_t>((size - 4) / kArchiveEntrySize, n + 1);
+  std::memcpy(g_restored, file + 4, kArchiveEntrySize * records);
+  ArchiveXor(g_restored, kArchiveEntrySize * records);
+  for (std::uint32_t i = 0; i < records && i < n; ++i) {
+    const ArchiveEntry e = DecodeEntry(g_restored + kArchiveEntrySize * i);
+    if (e.marker != kEntryMarker || e.dataOffset < dataStart || e.name[0] == 0) return 0;
+    needed = std::max<std::uint64_t>(needed, std::uint64_t{e.dataOffset} + e.dataSize);
+  }
+  if (records == n + 1) {
+    const std::uint8_t* end = g_restored + kArchiveEntrySize * n;
+    if (std::any_of(end, end + kArchiveEntrySize, [](std::uint8_t b) { return b != 0; })) return 0;
+  }
+  *atLeast = records < n + 1;
+  return needed > size ? needed - size : 0;
 }
 
 bool FindSharedBytes(const ArchiveEntry* directory, std::uint32_t count, std::uint32_t* first,

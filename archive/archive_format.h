@@ -61,6 +61,11 @@ enum class LayoutResult { Valid, NotAnArchive, SharedBytes };
 LayoutResult ReadArchiveDirectory(const std::uint8_t* file, std::uint32_t size, ArchiveEntry* directory,
                                   std::uint32_t* count);
 
+// For a file that fails as an archive: how many bytes it lacks when every byte
+// that is there reads as the start of an archive, 0 otherwise. `atLeast` is set
+// when the directory itself is cut, so that more may be missing.
+std::uint64_t MissingArchiveBytes(const std::uint8_t* file, std::uint32_t size, bool* atLeast);
+
 // Whether any byte lies in the data of two of the `count` entries (entries of 0
 // bytes hold none); names two such entries, the lower index first.
 bool FindSharedBytes(const ArchiveEntry* directory, std::uint32_t count, std::uint32_t* first,

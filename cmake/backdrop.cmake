@@ -36,7 +36,7 @@ if(NOT WIN32)
       tests/unit/backdrop_artwork_test.cpp
       tests/unit/pcx_image_test.cpp
       tests/unit/pcx_writer_test.cpp
-      tests/unit/picture_test_support.cpp
+      tests/support/picture_test_support.cpp
     )
     target_link_libraries(pcx_image_tests PRIVATE vexo_pcx vexo_backdrop_art GTest::gtest_main)
     target_compile_definitions(pcx_image_tests PRIVATE VEXO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

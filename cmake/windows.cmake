@@ -161,9 +161,17 @@ add_custom_command(OUTPUT ${VEXO_FIXTURES}/Level03-changed.pdb
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/flip-byte "${VEXO_HOST_TOOLS}/samples/Vexo Level 03 Colour.pdb"
     ${VEXO_FIXTURES}/Level03-changed.pdb 1000
   DEPENDS ${VEXO_HOST_TOOLS}/samples/Vexo.qpk)
+# What the native qpk exports for the two choices the export scenario makes in the installer.
+add_custom_command(OUTPUT ${VEXO_FIXTURES}/export-colour/Vexo0000.pdb ${VEXO_FIXTURES}/export-mono/Vexo0000.pdb
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${VEXO_FIXTURES}/export-colour ${VEXO_FIXTURES}/export-mono
+  COMMAND ${VEXO_HOST_TOOLS}/qpk export ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/export-colour --colour
+    --levels 1,3,5 --languages UK,FR
+  COMMAND ${VEXO_HOST_TOOLS}/qpk export ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/export-mono --mono
+    --levels 2,9 --languages UK,SP
+  DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_HOST_TOOLS}/qpk)
 add_custom_target(vexo_fixtures ALL
   DEPENDS ${VEXO_FIXTURES}/Vexo.qpk ${VEXO_FIXTURES}/Users.dat ${VEXO_FIXTURES}/Vexo-badsum.qpk
-    ${VEXO_FIXTURES}/Level03-changed.pdb)
+    ${VEXO_FIXTURES}/Level03-changed.pdb ${VEXO_FIXTURES}/export-colour/Vexo0000.pdb)
 
 # The start-up verification timed under Wine beside one plain read (bench/run-bench).
 add_executable(extract_bench bench/extract_bench.cpp $<TARGET_OBJECTS:vexo_resources>)

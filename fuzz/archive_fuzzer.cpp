@@ -89,7 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::uint32_t count = 0;
   const LayoutResult layout = ReadArchiveDirectory(data, static_cast<std::uint32_t>(size), directory.get(), &count);
+  // Only a file that fails can be cut short.
+  bool atLeast = false;
+  const std::uint64_t missing = MissingArchiveBytes(data, static_cast<std::uint32_t>(size), &atLeast);
   if (layout == LayoutResult::NotAnArchive) return 0;
+  FUZZ_CHECK(missing == 0);
   FUZZ_CHECK(count >= 1 && count <= kMaxArchiveEntries);
   const std::uint32_t dataStart = DataAreaStart(count);
   FUZZ_CHECK(size >= kMinArchiveSize && size >= std::size_t{dataStart} + kBytesAfterEndRecord);

@@ -1,6 +1,9 @@
-// Feeds the same bytes to the installer's start-up verification and to
-// `qpk verify`: the two must agree on every archive, and no entry the installer
-// verified may write bytes other than those stored for it.
+// What no other test checks: the installer verifies every entry in place, in
+// one block where a transformed entry lies beside the next, while `qpk verify`
+// checks a copy of each entry; the two must give every entry the same verdict,
+// and an entry the installer verified must write exactly the bytes stored for
+// it. Which archives load and what the installer does with an entry are decided
+// once (archive/archive_format.h, installer/install_rules.h) and not compared here.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -22,13 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       ReadArchiveDirectory(block.data(), static_cast<std::uint32_t>(size), directory.get(), &count) ==
       LayoutResult::Valid;
 
-  // qpk reads the directory with the same reader; what it may add or drop on
-  // the way (the file's copy, its own checks) must not change the verdict.
-  LoadedArchive loaded;
-  const bool qpkLoads = ParseArchive(std::vector<std::uint8_t>(data, data + size), &loaded);
-  FUZZ_CHECK(qpkLoads == installerLoads);
   if (!installerLoads) return 0;
-  FUZZ_CHECK(loaded.count == count);
+  LoadedArchive loaded;
+  FUZZ_CHECK(ParseArchive(std::vector<std::uint8_t>(data, data + size), &loaded));
 
   const ArchiveSelection startUp = {kGameCreatorWord, 0xFFFFFFFF, 0, 0, ""};
   std::vector<bool> verified(count, false);

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "archive/extract.h"
-#include "installer/component_table.h"
+#include "installer/install_rules.h"
 #include "installer/main_window.h"
 #include "installer/palm_setup.h"
 #include "installer/selection.h"
@@ -12,7 +12,6 @@
 #include "platform/file_layer.h"
 #include "shell/error_report.h"
 #include "shell/message_texts.h"
-#include "shell/number_format.h"
 #include "shell/process_state.h"
 #include "shell/text_builder.h"
 
@@ -27,8 +26,8 @@ void WriteTickedComponents() {
     if (QueuedFlags[i] == kQueued) continue;
     const ArchiveEntry& entry = ArchiveDirectory[i];
     std::size_t index;
-    const ComponentRow* row = FindComponentRow(entry.type, entry.name, kEntryNameSize, &index);
-    if (row == nullptr || !IsForDevice(*row, DeviceMask) || !boxes.IsTicked(row->checkBox)) continue;
+    const ComponentRow* row = InstallRow(entry, DeviceMask, &index);
+    if (row == nullptr || !boxes.IsTicked(row->checkBox)) continue;
     char name[kComponentFileNameSize];
     ComponentFileName(entry, index, name);
     char path[kPathSize];
@@ -43,14 +42,6 @@ void WriteTickedComponents() {
 }
 
 }  // namespace
-
-void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]) {
-  char digits[kDecimalTextSize];
-  FormatDecimal(static_cast<std::int32_t>(row), kDecimalZeroFill, digits, sizeof digits);
-  std::memcpy(name, entry.creator, 4);
-  std::memcpy(name + 4, digits + 16, 4);
-  std::memcpy(name + 8, ".pdb", 5);
-}
 
 INT_PTR InstallCommand(HWND window, UINT message, WPARAM first, LPARAM second) {
   std::memset(QueuedFlags, 0, sizeof QueuedFlags);

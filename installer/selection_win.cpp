@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "installer/component_table.h"
+#include "installer/install_rules.h"
 #include "installer/palm_setup.h"
 #include "installer/settings.h"
 #include "archive/extract.h"
@@ -28,7 +29,6 @@ std::uint32_t SelectedSize;
 namespace {
 
 constexpr int kSizeLabel = 0x8B;
-constexpr std::uint32_t kMinGameFileSize = 76;
 
 HWND MainWindow() { return WindowTable[kMainWindowRecord].window; }
 
@@ -36,35 +36,21 @@ void Tick(std::uint8_t checkBox) { SendDlgItemMessageA(MainWindow(), checkBox, B
 
 // Reads the first bytes of the file open in the reader slot and tells whether
 // it is one of this game's databases; anything that cannot be read is left alone.
-bool ReadGameHeader(std::uint32_t size, PalmDatabaseHeader* header) {
+bool ReadGameHeader(std::uint32_t size, std::uint8_t (&header)[kGameHeaderSize]) {
   ErrorCode code;
   std::uint32_t read = 0, unread = 0;
-  const bool game = size >= kMinGameFileSize && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
-                    read == kGameHeaderSize && IsGameDatabaseHeader(IoBuffer, read);
-  if (!game) return false;
-  std::memcpy(header->name, IoBuffer, kPalmNameSize);
-  std::memcpy(header->type, IoBuffer + kPalmTypeOffset, 4);
-  return true;
-}
-
-int FindEntryFor(const PalmDatabaseHeader& header) {
-  for (std::uint32_t i = 0; i < EntryCount; ++i) {
-    const ArchiveEntry& entry = ArchiveDirectory[i];
-    if (std::memcmp(entry.type, header.type, 4) == 0 && std::memcmp(entry.name, header.name, kEntryNameSize) == 0) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
+  const bool game = MayBeGameFile(size) && FileFillBuffer(kGameHeaderSize, 0, &read, &unread, &code) &&
+                    read == kGameHeaderSize && IsGameFile(size, IoBuffer, read);
+  if (game) std::memcpy(header, IoBuffer, kGameHeaderSize);
+  return game;
 }
 
 // Whether a file of this game may stay: its entry, row, device and box fit, it
 // holds as many bytes as its entry, and no other file already stands for the entry.
-bool Belongs(const PalmDatabaseHeader& header, std::uint32_t size, bool checkSelection) {
-  const int entry = FindEntryFor(header);
+bool Belongs(const std::uint8_t* header, std::uint32_t size, bool checkSelection) {
+  const ComponentRow* row = nullptr;
+  const int entry = FoundFileEntry(header, ArchiveDirectory, EntryCount, DeviceMask, &row);
   if (entry < 0) return false;
-  std::size_t index;
-  const ComponentRow* row = FindComponentRow(header.type, header.name, kPalmNameSize, &index);
-  if (row == nullptr || !IsForDevice(*row, DeviceMask)) return false;
   if (checkSelection && !IsTicked(row->checkBox)) return false;
   if (QueuedFlags[entry] == kQueued) return false;
   if (size != ArchiveDirectory[entry].dataSize) {
@@ -84,8 +70,8 @@ void CheckInstalledFile(const char* name, const wchar_t (&folder)[kFinalPathSize
   std::uint32_t size;
   ErrorCode code;
   if (!FileOpen(path, ModeCheck, &ReaderSlot, &size, &code)) return;
-  PalmDatabaseHeader header;
-  if (IsFileNamedIn(ReaderSlot, folder, name) && ReadGameHeader(size, &header) &&
+  std::uint8_t header[kGameHeaderSize];
+  if (IsFileNamedIn(ReaderSlot, folder, name) && ReadGameHeader(size, header) &&
       !Belongs(header, size, checkSelection) && ReaderSlot != nullptr) {
     DeleteOpenedFile(ReaderSlot);
   }
@@ -134,8 +120,8 @@ void ApplyInitialSelection() {
   ReadSetting(kPalmSetupSetting, setup, sizeof setup);
   if (lstrcmpiA(setup, text::kNewSetup) != 0) return;
   Tick(0x65);
-  Tick(0x87);
-  Tick(DeviceMask == kColourMask ? 0x88 : 0x89);
+  Tick(kCommonDataBox);
+  Tick(DeviceMask == kColourMask ? kColourApplicationBox : kMonoApplicationBox);
 }
 
 INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
@@ -143,9 +129,8 @@ INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
   TickedBoxes boxes;
   for (std::uint32_t i = 0; i < EntryCount; ++i) {
     std::size_t index;
-    const ComponentRow* row = FindComponentRow(ArchiveDirectory[i].type, ArchiveDirectory[i].name, kEntryNameSize,
-                                               &index);
-    if (row != nullptr && IsForDevice(*row, DeviceMask) && boxes.IsTicked(row->checkBox)) {
+    const ComponentRow* row = InstallRow(ArchiveDirectory[i], DeviceMask, &index);
+    if (row != nullptr && boxes.IsTicked(row->checkBox)) {
       SelectedSize += ArchiveDirectory[i].dataSize;
     }
   }

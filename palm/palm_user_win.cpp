@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "installer/install_rules.h"
 #include "palm/user_list.h"
 #include "platform/ansi_names.h"
 #include "platform/file_layer.h"
@@ -23,9 +24,6 @@ namespace {
 constexpr char kUserListFile[] = "Users.dat";
 constexpr char kInstallSubfolder[] = "\\Install";
 constexpr char kHotSyncKey[] = "\\Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager\\\\";
-// The longest name the installer puts in the Install folder: "Vexo0000.pdb",
-// and the "~00" of the new file it is written to first.
-constexpr std::size_t kComponentFileNameLength = 12 + kWriteTempExtra;
 constexpr char kWindowsTemp[] = "Temp\\";
 constexpr int kProbeTries = 8;
 
@@ -159,9 +157,11 @@ bool FindPalmUser(ErrorCode* code) {
     *code = msg::UserNotAvailable;
     return false;
   }
-  // The folder, "\Install\" and a component's name must fit in a path.
+  // The folder, "\Install\", a component's name and the "~00" it is first
+  // written under must fit in a path.
   const std::size_t base = std::strlen(MainPalmUser.folder);
-  if (base + record.folderLength + sizeof kInstallSubfolder + kComponentFileNameLength >= kPathSize) {
+  if (base + record.folderLength + sizeof kInstallSubfolder + kComponentFileNameSize - 1 + kWriteTempExtra >=
+      kPathSize) {
     *code = msg::UserNotAvailable;
     return false;
   }

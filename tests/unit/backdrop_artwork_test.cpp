@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shell/byte_order.h"
-#include "tests/unit/picture_test_support.h"
+#include "tests/support/picture_test_support.h"
 #include "tools/backdrop_art.h"
 #include "tools/pcx_writer.h"
 

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "shell/byte_order.h"
-#include "tests/unit/picture_test_support.h"
+#include "tests/support/picture_test_support.h"
 
 namespace {
 

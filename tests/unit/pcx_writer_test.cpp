@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/byte_order.h"
-#include "tests/unit/picture_test_support.h"
+#include "tests/support/picture_test_support.h"
 
 namespace {
 

@@ -1,12 +1,31 @@
 // The qpk commands. Each returns the process exit code: 0 when all is well, 1
-// when the work failed; messages go to `err`, results to `out`.
+// when the work failed; messages go to `err`, results to `out`. With `strict`,
+// warnings fail the command too, and nothing is written.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-int RunPack(const std::string& archive, const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
-int RunList(const std::string& archive, std::ostream& out, std::ostream& err);
-int RunVerify(const std::string& archive, std::ostream& out, std::ostream& err);
-int RunUnpack(const std::string& archive, const std::string& folder, std::ostream& out, std::ostream& err);
+int RunPack(const std::string& archive, const std::vector<std::string>& files, bool strict, std::ostream& out,
+            std::ostream& err);
+int RunList(const std::string& archive, bool strict, std::ostream& out, std::ostream& err);
+int RunVerify(const std::string& archive, bool strict, std::ostream& out, std::ostream& err);
+int RunUnpack(const std::string& archive, const std::string& folder, bool force, std::ostream& out,
+              std::ostream& err);
+
+// A choice as the installer's window offers it.
+struct ExportChoice {
+  std::uint16_t deviceMask = 0;  // 0x8000 colour, 0x4000 black and white
+  std::string levels;            // "1,3,5", "all", or empty: none
+  std::string languages = "UK";  // "UK,FR", "all", or empty: none
+};
+int RunExport(const std::string& archive, const std::string& folder, const ExportChoice& choice, bool force,
+              std::ostream& out, std::ostream& err);
+
+// "1 entry", "2 entries".
+std::string Counted(std::size_t count, const char* one, const char* many);
+// Prints each warning; false when `strict` makes them fail the command.
+bool ReportWarnings(const std::vector<std::string>& warnings, bool strict, std::ostream& err);

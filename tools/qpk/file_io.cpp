@@ -1,9 +1,12 @@
 #include "tools/qpk/file_io.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <system_error>
 
 namespace {
@@ -12,6 +15,24 @@ constexpr std::uintmax_t kLargestFile = 0xFFFFFFFFu;
 
 std::string Failure(const std::string& path, const char* what) {
   return path + ": " + what + ": " + std::strerror(errno);
+}
+
+#ifndef O_BINARY
+#define O_BINARY 0
+#endif
+
+// A file of a new name beside `path`, created here and so never one that was
+// there before: a fixed name would destroy a file the publisher owns.
+std::FILE* CreateTemporary(const std::string& path, std::string* temporary) {
+  static unsigned serial = 0;
+  const unsigned stamp = static_cast<unsigned>(std::filesystem::file_time_type::clock::now().time_since_epoch().count());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temporary = path + "." + std::to_string(stamp % 100000u) + "-" + std::to_string(serial++) + ".tmp";
+    const int fd = open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_BINARY, 0666);
+    if (fd >= 0) return fdopen(fd, "wb");
+    if (errno != EEXIST) return nullptr;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -40,8 +61,8 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>* bytes, st
 }
 
 bool WriteFileReplacing(const std::string& path, const std::vector<FilePart>& parts, std::string* error) {
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::string temporary;
+  std::FILE* file = CreateTemporary(path, &temporary);
   if (file == nullptr) {
     *error = Failure(temporary, "cannot create");
     return false;
@@ -62,6 +83,22 @@ bool WriteFileReplacing(const std::string& path, const std::vector<FilePart>& pa
     *error = path + ": cannot replace: " + code.message();
     std::remove(temporary.c_str());
     return false;
+  }
+  return true;
+}
+
+bool WriteFilesInto(const std::string& folder, const std::vector<NamedFile>& files, std::ostream& out,
+                    std::string* error) {
+  std::error_code code;
+  std::filesystem::create_directories(folder, code);
+  if (code) {
+    *error = folder + ": cannot create: " + code.message();
+    return false;
+  }
+  for (const NamedFile& file : files) {
+    const std::string path = (std::filesystem::path(folder) / file.name).string();
+    if (!WriteFileReplacing(path, {{file.data, file.size}}, error)) return false;
+    out << path << "\n";
   }
   return true;
 }

@@ -2,24 +2,27 @@
 #include <ostream>
 
 #include "tools/qpk/commands.h"
-#include "tools/qpk/install_outlook.h"
+#include "tools/qpk/install_verdicts.h"
 #include "tools/qpk/loaded_archive.h"
 
-int RunList(const std::string& archive, std::ostream& out, std::ostream& err) {
+int RunList(const std::string& archive, bool strict, std::ostream& out, std::ostream& err) {
   LoadedArchive loaded;
   std::string error;
   if (!LoadArchive(archive, &loaded, &error)) {
     err << "qpk: " << error << "\n";
     return 1;
   }
-  const std::vector<EntryOutlook> outlook = ForeseeInstall(loaded.directory, StoredData(loaded));
+  const std::vector<EntryVerdict> verdicts = JudgeEntries(loaded.directory, StoredData(loaded));
   for (std::uint32_t i = 0; i < loaded.count; ++i) {
     const ArchiveEntry& entry = loaded.directory[i];
     char line[128];
     std::snprintf(line, sizeof line, "%4u  %-32s  %s  %s  %10u  %-4s  ", static_cast<unsigned>(i),
                   EntryNameText(entry).c_str(), CodeText(entry.creator).c_str(), CodeText(entry.type).c_str(),
                   static_cast<unsigned>(entry.dataSize), EntryChecksumGood(loaded, i) ? "good" : "bad");
-    out << line << OutlookText(entry, outlook[i]) << "\n";
+    out << line << VerdictText(entry, verdicts[i]) << "\n";
   }
+  const std::vector<std::string> warnings = ArchiveWarnings(loaded);
+  if (!ReportWarnings(warnings, strict, err)) return 1;
+  out << Counted(loaded.count, "entry", "entries") << ", " << Counted(warnings.size(), "warning", "warnings") << "\n";
   return 0;
 }

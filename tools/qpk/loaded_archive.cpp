@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "tools/qpk/file_io.h"
+#include "tools/qpk/install_verdicts.h"
 
 namespace {
 
@@ -25,6 +26,14 @@ bool ParseArchive(std::vector<std::uint8_t> bytes, LoadedArchive* archive, std::
   archive->directory.assign(kMaxArchiveEntries + 1, ArchiveEntry{});
   const LayoutResult layout = ReadArchiveDirectory(bytes.data(), static_cast<std::uint32_t>(bytes.size()),
                                                    archive->directory.data(), &archive->count);
+  bool atLeast = false;
+  const std::uint64_t missing = layout == LayoutResult::NotAnArchive
+                                    ? MissingArchiveBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size()), &atLeast)
+                                    : 0;
+  if (missing != 0) {
+    *fault = std::string("not a QPK archive: cut short, ") + (atLeast ? "at least " : "") + std::to_string(missing) +
+             (missing == 1 ? " byte" : " bytes") + " missing";
+  }
   std::uint32_t first = 0, second = 0;
   if (layout == LayoutResult::SharedBytes &&
       FindSharedBytes(archive->directory.data(), archive->count, &first, &second)) {
@@ -67,6 +76,16 @@ std::vector<const std::uint8_t*> StoredData(const LoadedArchive& archive) {
   std::vector<const std::uint8_t*> stored;
   for (const ArchiveEntry& entry : archive.directory) stored.push_back(archive.bytes.data() + entry.dataOffset);
   return stored;
+}
+
+std::vector<std::string> ArchiveWarnings(const LoadedArchive& archive) {
+  std::vector<std::string> names;
+  std::vector<bool> good;
+  for (std::uint32_t i = 0; i < archive.count; ++i) {
+    names.push_back("entry " + std::to_string(i) + " \"" + EntryNameText(archive.directory[i]) + "\"");
+    good.push_back(EntryChecksumGood(archive, i));
+  }
+  return InstallWarnings(archive.directory, StoredData(archive), names, good);
 }
 
 std::string EntryNameText(const ArchiveEntry& entry) { return Printable(entry.name, kEntryNameSize); }

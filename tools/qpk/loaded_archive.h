@@ -25,8 +25,10 @@ bool EntryChecksumGood(const LoadedArchive& archive, std::uint32_t index);
 // The entries whose data fails its checksum, in directory order: those the
 // installer refuses to write.
 std::vector<std::uint32_t> BadChecksums(const LoadedArchive& archive);
-// Each entry's data as stored, for ForeseeInstall.
+// Each entry's data as stored, for JudgeEntries.
 std::vector<const std::uint8_t*> StoredData(const LoadedArchive& archive);
+// InstallWarnings for the archive, entries named by index and name.
+std::vector<std::string> ArchiveWarnings(const LoadedArchive& archive);
 
 // An entry's name, creator and type as printable text (other bytes become '?').
 std::string EntryNameText(const ArchiveEntry& entry);

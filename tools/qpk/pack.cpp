@@ -11,7 +11,7 @@
 #include "tools/qpk/commands.h"
 #include "tools/qpk/data_area_plan.h"
 #include "tools/qpk/file_io.h"
-#include "tools/qpk/install_outlook.h"
+#include "tools/qpk/install_verdicts.h"
 
 namespace {
 
@@ -71,15 +71,14 @@ bool MayWrite(const std::string& archive, const std::vector<std::string>& files,
 }
 
 // What the installer will not do with the packed entries, one warning each.
-void WarnAboutOutlook(const PackedArchive& packed, const std::vector<PackInput>& inputs, std::ostream& err) {
+std::vector<std::string> PackWarnings(const PackedArchive& packed, const std::vector<PackInput>& inputs) {
   std::vector<const std::uint8_t*> stored;
-  for (const PackInput& input : inputs) stored.push_back(input.bytes.data());
-  const std::vector<EntryOutlook> outlook = ForeseeInstall(packed.directory, stored);
+  std::vector<std::string> names;
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    if (outlook[i].outlook == Outlook::Installs) continue;
-    err << "qpk: warning: " << inputs[i].source << " (entry " << i
-        << "): " << OutlookText(packed.directory[i], outlook[i]) << "\n";
+    stored.push_back(inputs[i].bytes.data());
+    names.push_back(inputs[i].source + " (entry " + std::to_string(i) + ")");
   }
+  return InstallWarnings(packed.directory, stored, names, std::vector<bool>(inputs.size(), true));
 }
 
 }  // namespace
@@ -127,7 +126,8 @@ std::vector<std::uint8_t> ArchiveImage(const PackedArchive& packed, const std::v
   return image;
 }
 
-int RunPack(const std::string& archive, const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+int RunPack(const std::string& archive, const std::vector<std::string>& files, bool strict, std::ostream& out,
+            std::ostream& err) {
   std::vector<PackInput> inputs;
   std::string error;
   if (!MayWrite(archive, files, &error)) {
@@ -147,7 +147,11 @@ int RunPack(const std::string& archive, const std::vector<std::string>& files, s
     err << "qpk: " << error << "\n";
     return 1;
   }
-  WarnAboutOutlook(packed, inputs, err);
+  const std::vector<std::string> warnings = PackWarnings(packed, inputs);
+  if (!ReportWarnings(warnings, strict, err)) {
+    err << "qpk: " << archive << ": nothing written\n";
+    return 1;
+  }
   std::vector<FilePart> parts{{packed.head.data(), packed.head.size()}};
   for (const PackInput& input : inputs) parts.push_back({input.bytes.data(), input.bytes.size()});
   const std::vector<std::uint8_t> padding(packed.padding, 0);
@@ -156,6 +160,7 @@ int RunPack(const std::string& archive, const std::vector<std::string>& files, s
     err << "qpk: " << error << "\n";
     return 1;
   }
-  out << archive << ": " << inputs.size() << (inputs.size() == 1 ? " database" : " databases") << " packed\n";
+  out << archive << ": " << Counted(inputs.size(), "database", "databases") << " packed, "
+      << Counted(warnings.size(), "warning", "warnings") << "\n";
   return 0;
 }

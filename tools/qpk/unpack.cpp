@@ -38,7 +38,8 @@ bool NamesDistinct(const LoadedArchive& archive, std::ostream& err) {
 
 }  // namespace
 
-int RunUnpack(const std::string& archive, const std::string& folder, std::ostream& out, std::ostream& err) {
+int RunUnpack(const std::string& archive, const std::string& folder, bool force, std::ostream& out,
+              std::ostream& err) {
   LoadedArchive loaded;
   std::string error;
   if (!LoadArchive(archive, &loaded, &error)) {
@@ -46,13 +47,8 @@ int RunUnpack(const std::string& archive, const std::string& folder, std::ostrea
     return 1;
   }
   if (!NamesDistinct(loaded, err)) return 1;
-  std::error_code code;
-  std::filesystem::create_directories(folder, code);
-  if (code) {
-    err << "qpk: " << folder << ": cannot create: " << code.message() << "\n";
-    return 1;
-  }
   int status = 0;
+  std::vector<NamedFile> files;
   for (std::uint32_t i = 0; i < loaded.count; ++i) {
     const ArchiveEntry& entry = loaded.directory[i];
     if (!EntryChecksumGood(loaded, i)) {
@@ -61,12 +57,19 @@ int RunUnpack(const std::string& archive, const std::string& folder, std::ostrea
       status = 1;
       continue;
     }
-    const std::string path = (std::filesystem::path(folder) / FileNameOf(entry)).string();
-    if (!WriteFileReplacing(path, {{loaded.bytes.data() + entry.dataOffset, entry.dataSize}}, &error)) {
-      err << "qpk: " << error << "\n";
+    files.push_back({FileNameOf(entry), loaded.bytes.data() + entry.dataOffset, entry.dataSize});
+  }
+  std::error_code code;
+  for (const NamedFile& file : files) {
+    const std::string path = (std::filesystem::path(folder) / file.name).string();
+    if (!force && std::filesystem::exists(path, code)) {
+      err << "qpk: " << path << ": exists; nothing written (--force replaces it)\n";
       return 1;
     }
-    out << path << "\n";
+  }
+  if (!WriteFilesInto(folder, files, out, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
   }
   return status;
 }

@@ -1,4 +1,4 @@
-#include "tests/unit/picture_test_support.h"
+#include "tests/support/picture_test_support.h"
 
 #include <algorithm>
 #include <cstdlib>

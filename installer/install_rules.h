@@ -1,0 +1,47 @@
+// What the installer does with an archive entry and with a file it finds in the
+// Install folder: the one statement of these rules, read by the scan, the size
+// shown, Install, and the publisher's tool qpk.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "archive/archive_format.h"
+#include "installer/component_table.h"
+
+// The boxes the program ticks itself: no picture leads to them, and a handheld
+// cannot start the game without their components.
+enum : std::uint8_t {
+  kCommonDataBox = 0x87,
+  kColourApplicationBox = 0x88,
+  kMonoApplicationBox = 0x89,
+};
+constexpr bool IsNeededToStart(const ComponentRow& row) {
+  return row.checkBox == kCommonDataBox || row.checkBox == kColourApplicationBox ||
+         row.checkBox == kMonoApplicationBox;
+}
+
+// The entries the start-up verification passes over, and so the only ones
+// Install may write: those of the game's creator.
+bool IsVerifiedAtStart(const ArchiveEntry& entry);
+
+// The row an entry installs as on this handheld (0x8000 colour, 0x4000 black and
+// white), with its index; nullptr when it has none or the row is for the other kind.
+const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMask, std::size_t* index);
+
+// The entry's creator, the row index in four digits, ".pdb": "Vexo0007.pdb".
+constexpr std::size_t kComponentFileNameSize = 4 + 4 + 4 + 1;
+void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]);
+
+// Whether a file found in the Install folder is one of this game's databases
+// waiting there: `first` holds the `available` bytes read from its start.
+// Anything else the scan never touches.
+bool IsGameFile(std::uint32_t fileSize, const std::uint8_t* first, std::size_t available);
+// The smallest file worth reading for that test.
+bool MayBeGameFile(std::uint32_t fileSize);
+
+// The entry a game file stands for, as the scan finds it from the file's header
+// (the first entry of the same type and all 32 name bytes), when that entry
+// installs on this handheld; -1 when none does, and the scan deletes the file.
+int FoundFileEntry(const std::uint8_t* header, const ArchiveEntry* directory, std::uint32_t count,
+                   std::uint16_t deviceMask, const ComponentRow** row);

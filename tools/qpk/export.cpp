@@ -1,0 +1,153 @@
+// `qpk export`: the files the installer would put into an empty Install folder
+// for one choice, under the same names and with the same bytes, for players who
+// copy them to an emulator or a memory card themselves.
+#include <array>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <system_error>
+
+#include "installer/install_rules.h"
+#include "installer/palm_setup.h"
+#include "tools/qpk/commands.h"
+#include "tools/qpk/file_io.h"
+#include "tools/qpk/loaded_archive.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using TickedBoxes = std::array<bool, 256>;
+
+// A level row's number: the two digits its type ends in ("cl03": 3); 0 for other rows.
+int LevelOf(const ComponentRow& row) {
+  const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+  return digit(row.type[2]) && digit(row.type[3]) ? (row.type[2] - '0') * 10 + (row.type[3] - '0') : 0;
+}
+
+bool IsLanguage(const ComponentRow& row) { return std::string(row.type, 4) == "lang"; }
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Ticks the box of every row for this handheld whose name (`nameOf`) is in the
+// comma-separated `list`, or of all of them for "all"; false, naming it, on a name no row has.
+template <typename NameOf>
+bool TickListed(const std::string& list, std::uint16_t mask, NameOf nameOf, TickedBoxes* ticked, std::string* error) {
+  std::stringstream items(Upper(list));
+  for (std::string item; std::getline(items, item, ',');) {
+    bool known = false;
+    for (std::size_t r = 0; r < kComponentRows; ++r) {
+      const ComponentRow& row = ComponentTable[r];
+      const std::string name = nameOf(row);
+      if (name.empty() || !IsForDevice(row, mask) || (item != "ALL" && item != name)) continue;
+      (*ticked)[row.checkBox] = known = true;
+    }
+    if (!known) {
+      *error = "\"" + item + "\" is not one of the game's";
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TickChoice(const ExportChoice& choice, TickedBoxes* ticked, std::string* error) {
+  ticked->fill(false);
+  for (std::size_t r = 0; r < kComponentRows; ++r) {
+    if (IsNeededToStart(ComponentTable[r])) (*ticked)[ComponentTable[r].checkBox] = true;
+  }
+  const auto level = [](const ComponentRow& row) { return LevelOf(row) != 0 ? std::to_string(LevelOf(row)) : ""; };
+  const auto language = [](const ComponentRow& row) {
+    return IsLanguage(row) ? std::string(row.nameSuffix, strnlen(row.nameSuffix, sizeof row.nameSuffix)) : "";
+  };
+  std::string problem;
+  if (!TickListed(choice.levels, choice.deviceMask, level, ticked, &problem)) {
+    *error = "--levels: " + problem + " (1 to 9, or all)";
+    return false;
+  }
+  if (!TickListed(choice.languages, choice.deviceMask, language, ticked, &problem)) {
+    *error = "--languages: " + problem + " (UK, FR, GE, IT, SP, or all)";
+    return false;
+  }
+  return true;
+}
+
+// The file name each written entry gets, in directory order: a later entry of
+// the same name replaces the earlier one's file, as in the installer.
+std::map<std::string, std::uint32_t> PlanFiles(const LoadedArchive& archive, std::uint16_t mask,
+                                               const TickedBoxes& ticked) {
+  std::map<std::string, std::uint32_t> files;
+  for (std::uint32_t i = 0; i < archive.count; ++i) {
+    const ArchiveEntry& entry = archive.directory[i];
+    std::size_t index;
+    const ComponentRow* row = InstallRow(entry, mask, &index);
+    if (!IsVerifiedAtStart(entry) || row == nullptr || !ticked[row->checkBox]) continue;
+    char name[kComponentFileNameSize];
+    ComponentFileName(entry, index, name);
+    files[name] = i;
+  }
+  return files;
+}
+
+bool MayWriteInto(const std::string& folder, bool force, std::string* error) {
+  std::error_code code;
+  if (!fs::exists(folder, code)) return true;
+  if (!fs::is_directory(folder, code)) {
+    *error = folder + ": exists and is not a folder; nothing written";
+    return false;
+  }
+  if (!force && !fs::is_empty(folder, code)) {
+    *error = folder + ": is not empty; nothing written (--force writes into it)";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunExport(const std::string& archive, const std::string& folder, const ExportChoice& choice, bool force,
+              std::ostream& out, std::ostream& err) {
+  TickedBoxes ticked;
+  std::string error;
+  if (!TickChoice(choice, &ticked, &error)) {
+    err << "qpk: " << error << "\n";
+    return 2;
+  }
+  LoadedArchive loaded;
+  if (!LoadArchive(archive, &loaded, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
+  }
+  bool bad = false;
+  for (std::uint32_t i : BadChecksums(loaded)) {
+    if (!IsVerifiedAtStart(loaded.directory[i])) continue;
+    err << "qpk: " << archive << ": entry " << i << " \"" << EntryNameText(loaded.directory[i]) << "\": bad checksum\n";
+    bad = true;
+  }
+  if (bad) {
+    err << "qpk: " << archive << ": damaged; nothing written\n";
+    return 1;
+  }
+  if (!MayWriteInto(folder, force, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
+  }
+  const std::map<std::string, std::uint32_t> files = PlanFiles(loaded, choice.deviceMask, ticked);
+  std::vector<NamedFile> named;
+  for (const auto& [name, index] : files) {
+    const ArchiveEntry& entry = loaded.directory[index];
+    named.push_back({name, loaded.bytes.data() + entry.dataOffset, entry.dataSize});
+  }
+  if (!WriteFilesInto(folder, named, out, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
+  }
+  out << Counted(named.size(), "file", "files") << " for a "
+      << (choice.deviceMask == kColourMask ? "colour" : "black-and-white") << " handheld in " << folder << "\n";
+  return 0;
+}
