@@ -28,6 +28,7 @@ set_source_files_properties(resources/vexoload.rc PROPERTIES
 # An object library, so the exported dialog procedures are always linked in.
 add_library(vexo_win OBJECT
   archive/extract_win.cpp
+  installer/choice_marks_win.cpp
   installer/install_command_win.cpp
   installer/main_window_win.cpp
   installer/palm_setup_win.cpp
