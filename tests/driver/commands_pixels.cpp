@@ -43,14 +43,14 @@ Difference Compare(const Pixels& before, const Pixels& now, const RECT& inside, 
     for (int x = 0; x < now.width; ++x) {
       if (before.At(x, y) == now.At(x, y)) continue;
       const POINT p{x, y};
-      if (PtInRect(&inside, p)) {
-        ++found.inside;
-        continue;
-      }
       bool isSkipped = false;
       for (const RECT& r : skipped) isSkipped = isSkipped || PtInRect(&r, p);
       if (isSkipped) continue;
-      if (found.outside++ == 0) found.firstOutside = p;
+      if (PtInRect(&inside, p)) {
+        ++found.inside;
+      } else if (found.outside++ == 0) {
+        found.firstOutside = p;
+      }
     }
   }
   return found;
