@@ -29,7 +29,8 @@ char g_savedType[16];
 
 INT_PTR SelectModel(HWND window, UINT, WPARAM, LPARAM) {
   const LRESULT position = SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_GETCURSEL, 0, 0);
-  const char letter = static_cast<char>(SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_GETITEMDATA, position, 0) & 0xFF);
+  const char letter =
+      static_cast<char>(SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_GETITEMDATA, position, 0) & 0xFF);
   const bool other = letter == '#';
   if (!other) {
     const bool colour = letter == 'C';

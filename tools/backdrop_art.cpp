@@ -72,8 +72,9 @@ Rect Labels() { return UnionOf({IDC_DATA_SIZE_TITLE, IDC_DATA_SIZE, IDC_PALM_USE
 // below the pictures: the language check boxes under them are never shown, so
 // nothing may be drawn where they sit.
 void DrawPanels(IndexedCanvas& canvas) {
-  const Rect languages = Union(Labels(), UnionOf({IDC_LANGUAGE_PICTURE_UK, IDC_LANGUAGE_PICTURE_FR, IDC_LANGUAGE_PICTURE_GE,
-                                                      IDC_LANGUAGE_PICTURE_IT, IDC_LANGUAGE_PICTURE_SP}));
+  const Rect languages =
+      Union(Labels(), UnionOf({IDC_LANGUAGE_PICTURE_UK, IDC_LANGUAGE_PICTURE_FR, IDC_LANGUAGE_PICTURE_GE,
+                               IDC_LANGUAGE_PICTURE_IT, IDC_LANGUAGE_PICTURE_SP}));
   const Rect panel{languages.x - 8, Labels().y - 10, languages.w + 16, languages.y + languages.h - (Labels().y - 10)};
   canvas.FillRoundRect(panel, 8, Background(Row(IDC_DATA_SIZE_TITLE)));
   canvas.FillRoundRect(Grow(UnionOf({IDC_INSTALL, IDC_CANCEL}), 8), 8, Background(Row(IDC_INSTALL)));
@@ -81,7 +82,9 @@ void DrawPanels(IndexedCanvas& canvas) {
 
 // Only the nine level boxes are ever visible; each stands on a spot of its own colour.
 void DrawControlSpots(IndexedCanvas& canvas) {
-  for (std::int16_t id = IDC_LEVEL_1; id <= IDC_LEVEL_9; ++id) canvas.FillRect(Grow(Bounds(Row(id)), 1), Background(Row(id)));
+  for (std::int16_t id = IDC_LEVEL_1; id <= IDC_LEVEL_9; ++id) {
+    canvas.FillRect(Grow(Bounds(Row(id)), 1), Background(Row(id)));
+  }
 }
 
 void DrawPictures(IndexedCanvas& canvas) {
@@ -115,7 +118,8 @@ void DrawHints(IndexedCanvas& canvas, int centreX) {
                                IDC_LEVEL_PICTURE_9});
   DrawHintLine(canvas, centreX, levels.y + levels.h + 2, Labels().y - 10,
                "Click a picture to choose a level or a language");
-  const Rect hiddenBoxes = UnionOf({IDC_LANGUAGE_UK, IDC_LANGUAGE_FR, IDC_LANGUAGE_GE, IDC_LANGUAGE_IT, IDC_LANGUAGE_SP});
+  const Rect hiddenBoxes =
+      UnionOf({IDC_LANGUAGE_UK, IDC_LANGUAGE_FR, IDC_LANGUAGE_GE, IDC_LANGUAGE_IT, IDC_LANGUAGE_SP});
   DrawHintLine(canvas, centreX, hiddenBoxes.y + hiddenBoxes.h + 2, UnionOf({IDC_INSTALL, IDC_CANCEL}).y - 8,
                "Press Install to send them at the next HotSync");
 }
