@@ -14,6 +14,10 @@ SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-
 
 FUZZ_SECONDS ?= 60
 
+# Another backdrop picture: make VEXO_BACKDROP=path/to/picture.pcx. Given to the
+# x64 trees; the i686 tree takes the x64 tree's.
+BACKDROP_OPT := $(if $(VEXO_BACKDROP),-DVEXO_BACKDROP=$(abspath $(VEXO_BACKDROP)))
+
 .PHONY: all deps host win64 win32 win64-gtest sanitize test demo fuzz bench clean
 
 all: host win64 win32 win64-gtest
@@ -27,13 +31,13 @@ host: deps
 
 win64: host
 	cmake -S . -B $(WIN64_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) >/dev/null
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) $(BACKDROP_OPT) >/dev/null
 	cmake --build $(WIN64_DIR) -j $(JOBS)
 
 # The GoogleTest of the Win32 layer, with the posix thread model GoogleTest needs.
 win64-gtest: host
 	cmake -S . -B $(WINGT_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_WIN_GTEST=ON \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64-posix.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) >/dev/null
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64-posix.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) $(BACKDROP_OPT) >/dev/null
 	cmake --build $(WINGT_DIR) -j $(JOBS)
 
 # The 32-bit build: the same program for i686, checked statically (its imports,

@@ -72,6 +72,11 @@ if(VEXO_BUILD_TESTS)
     tests/support/pe_resources.cpp)
   target_link_libraries(built_dialog_tests PRIVATE vexo_core GTest::gtest_main)
 
+  add_test(NAME native.backdrop_option COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/backdrop_option_check.sh
+    ${CMAKE_SOURCE_DIR}/cmake/check_backdrop.cmake ${CMAKE_SOURCE_DIR}/resources/backdrop.pcx
+    ${CMAKE_BINARY_DIR}/backdrop_option_scratch)
+  set_tests_properties(native.backdrop_option PROPERTIES LABELS native)
+
   add_test(NAME native.qpk_samples COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/qpk_samples_check.sh
     $<TARGET_FILE:qpk> ${VEXO_SAMPLES} ${CMAKE_BINARY_DIR}/unpacked_samples)
   set_tests_properties(native.qpk_samples PROPERTIES LABELS native)

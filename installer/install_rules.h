@@ -8,13 +8,14 @@
 
 #include "archive/archive_format.h"
 #include "installer/component_table.h"
+#include "resources/resource_ids.h"
 
 // The boxes the program ticks itself: no picture leads to them, and a handheld
 // cannot start the game without their components.
 enum : std::uint8_t {
-  kCommonDataBox = 0x87,
-  kColourApplicationBox = 0x88,
-  kMonoApplicationBox = 0x89,
+  kCommonDataBox = IDC_COMMON_DATABASE,
+  kColourApplicationBox = IDC_COLOUR_APPLICATION,
+  kMonoApplicationBox = IDC_MONO_APPLICATION,
 };
 constexpr bool IsNeededToStart(const ComponentRow& row) {
   return row.checkBox == kCommonDataBox || row.checkBox == kColourApplicationBox ||

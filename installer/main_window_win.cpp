@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "archive/extract.h"
+#include "installer/choice_marks.h"
 #include "installer/install_command.h"
 #include "installer/main_window_rows.h"
 #include "installer/palm_setup.h"
@@ -23,9 +24,6 @@
 
 namespace {
 
-constexpr int kInstallButton = 0x75;
-constexpr int kCancelButton = 0x76;
-constexpr int kUserNameLabel = 0x8C;
 constexpr char kArchiveFile[] = "+CVexo.qpk";
 constexpr char kOtherInstallerName[] = "Setup.exe";
 constexpr char kOtherInstaller[] = "+CSetup.exe";
@@ -33,7 +31,7 @@ constexpr char kOtherInstaller[] = "+CSetup.exe";
 const MessageMapRow kMainWindowMessages[] = {
     {CancelMainWindow, WM_CLOSE},
     {QuitRuleHandler, WM_DESTROY},
-    {PaintBackdrop, WM_PAINT},
+    {PaintMainWindow, WM_PAINT},
     {RefitBackdrop, WM_DISPLAYCHANGE},
     {RefitBackdrop, WM_SYSCOLORCHANGE},
     {ClickPicture, WM_LBUTTONDOWN},
@@ -41,12 +39,13 @@ const MessageMapRow kMainWindowMessages[] = {
 };
 
 const CommandMapRow kMainWindowCommands[] = {
-    {kInstallButton, InstallCommand},
-    {kCancelButton, CancelMainWindow},
-    {0x65, UpdateDataSize}, {0x66, UpdateDataSize}, {0x67, UpdateDataSize}, {0x68, UpdateDataSize},
-    {0x69, UpdateDataSize}, {0x6A, UpdateDataSize}, {0x6B, UpdateDataSize}, {0x6C, UpdateDataSize},
-    {0x6D, UpdateDataSize}, {0x6E, UpdateDataSize}, {0x6F, UpdateDataSize}, {0x70, UpdateDataSize},
-    {0x71, UpdateDataSize}, {0x72, UpdateDataSize},
+    {IDC_INSTALL, InstallCommand},
+    {IDC_CANCEL, CancelMainWindow},
+    {IDC_LANGUAGE_UK, UpdateDataSize}, {IDC_LANGUAGE_FR, UpdateDataSize}, {IDC_LANGUAGE_GE, UpdateDataSize},
+    {IDC_LANGUAGE_IT, UpdateDataSize}, {IDC_LANGUAGE_SP, UpdateDataSize}, {IDC_LEVEL_1, UpdateDataSize},
+    {IDC_LEVEL_2, UpdateDataSize},     {IDC_LEVEL_3, UpdateDataSize},     {IDC_LEVEL_4, UpdateDataSize},
+    {IDC_LEVEL_5, UpdateDataSize},     {IDC_LEVEL_6, UpdateDataSize},     {IDC_LEVEL_7, UpdateDataSize},
+    {IDC_LEVEL_8, UpdateDataSize},     {IDC_LEVEL_9, UpdateDataSize},
     {kEndOfCommandMap, nullptr},
 };
 
@@ -129,7 +128,7 @@ bool SetUpMainWindow(ErrorCode* code) {
   if (!VerifyArchive(code)) return false;
   ScanInstallFolder(false);
   ApplyInitialSelection();
-  SetDlgItemTextA(window, kUserNameLabel, MainPalmUser.name);
+  SetDlgItemTextA(window, IDC_PALM_USER, MainPalmUser.name);
   UpdateDataSize(window, 0, 0, 0);
   ShowWindow(window, SW_SHOWNORMAL);
   return true;

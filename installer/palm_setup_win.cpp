@@ -23,33 +23,27 @@ const char* const DeviceModelList[] = {
 
 namespace {
 
-constexpr int kOkButton = 0x75;
-constexpr int kCancelButton = 0x76;
-constexpr int kPdaTypeGroup = 0x8E;
-constexpr int kTypeGroup = 0x8F;
-constexpr int kModelList = 0x90;
-constexpr int kColourRadio = 0x91;
-constexpr int kMonoRadio = 0x92;
-constexpr std::uint32_t kModelChanged = (LBN_SELCHANGE << 16) | kModelList;
+constexpr std::uint32_t kModelChanged = (LBN_SELCHANGE << 16) | IDC_MODEL_LIST;
 
 char g_savedType[16];
 
 INT_PTR SelectModel(HWND window, UINT, WPARAM, LPARAM) {
-  const LRESULT position = SendDlgItemMessageA(window, kModelList, LB_GETCURSEL, 0, 0);
-  const char letter = static_cast<char>(SendDlgItemMessageA(window, kModelList, LB_GETITEMDATA, position, 0) & 0xFF);
+  const LRESULT position = SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_GETCURSEL, 0, 0);
+  const char letter =
+      static_cast<char>(SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_GETITEMDATA, position, 0) & 0xFF);
   const bool other = letter == '#';
   if (!other) {
     const bool colour = letter == 'C';
-    SendDlgItemMessageA(window, kColourRadio, BM_SETCHECK, colour ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendDlgItemMessageA(window, kMonoRadio, BM_SETCHECK, colour ? BST_UNCHECKED : BST_CHECKED, 0);
+    SendDlgItemMessageA(window, IDC_COLOUR_SCREEN, BM_SETCHECK, colour ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageA(window, IDC_MONO_SCREEN, BM_SETCHECK, colour ? BST_UNCHECKED : BST_CHECKED, 0);
   }
-  EnableWindow(GetDlgItem(window, kColourRadio), other);
-  EnableWindow(GetDlgItem(window, kMonoRadio), other);
+  EnableWindow(GetDlgItem(window, IDC_COLOUR_SCREEN), other);
+  EnableWindow(GetDlgItem(window, IDC_MONO_SCREEN), other);
   return 1;
 }
 
 INT_PTR ConfirmSetup(HWND window, UINT, WPARAM, LPARAM) {
-  const bool colour = SendDlgItemMessageA(window, kColourRadio, BM_GETCHECK, 0, 0) != 0;
+  const bool colour = SendDlgItemMessageA(window, IDC_COLOUR_SCREEN, BM_GETCHECK, 0, 0) != 0;
   WriteSetting(kPalmTypeSetting, colour ? text::kColourType : text::kMonoType);
   EndDialog(window, 1);
   return 0;
@@ -66,8 +60,8 @@ const MessageMapRow kSetupMessages[] = {
 };
 
 const CommandMapRow kSetupCommands[] = {
-    {kOkButton, ConfirmSetup},
-    {kCancelButton, CancelSetup},
+    {IDC_SETUP_OK, ConfirmSetup},
+    {IDC_SETUP_CANCEL, CancelSetup},
     {kModelChanged, SelectModel},
     {kEndOfCommandMap, nullptr},
 };
@@ -75,27 +69,27 @@ const CommandMapRow kSetupCommands[] = {
 constexpr std::uint32_t D = kDefaultColour;
 const ControlDescriptor kSetupRows[] = {
     {0, kWindowRow, 0, 0, 223, 289, "Palm Setup", 0, D, D},
-    {kCancelButton, kPushButton, 112, 224, 93, 29, "Cancel", 0, D, D},
-    {kOkButton, kPushButton, 8, 224, 93, 29, "OK", 0, D, D},
-    {kPdaTypeGroup, kGroupBox, 8, 8, 197, 209, "Select PDA type", 0xE0, D, D},
-    {kTypeGroup, kGroupBox, 16, 148, 181, 61, "Type", 0xE0, D, D},
-    {kMonoRadio, kRadioButton, 28, 184, 161, 21, "B/W PDA", 0, D, D},
-    {kColourRadio, kRadioButton, 28, 164, 161, 21, "Colour PDA", 0, D, D},
-    {kModelList, kListBox, 16, 24, 181, 121, nullptr, 0, D, D},
+    {IDC_SETUP_CANCEL, kPushButton, 112, 224, 93, 29, "Cancel", 0, D, D},
+    {IDC_SETUP_OK, kPushButton, 8, 224, 93, 29, "OK", 0, D, D},
+    {IDC_PDA_TYPE_GROUP, kGroupBox, 8, 8, 197, 209, "Select PDA type", 0xE0, D, D},
+    {IDC_SCREEN_TYPE_GROUP, kGroupBox, 16, 148, 181, 61, "Type", 0xE0, D, D},
+    {IDC_MONO_SCREEN, kRadioButton, 28, 184, 161, 21, "B/W PDA", 0, D, D},
+    {IDC_COLOUR_SCREEN, kRadioButton, 28, 164, 161, 21, "Colour PDA", 0, D, D},
+    {IDC_MODEL_LIST, kListBox, 16, 24, 181, 121, nullptr, 0, D, D},
     {kEndOfDescriptors, 0, 0, 0, 0, 0, nullptr, 0, 0, 0},
 };
 
 INT_PTR InitialiseSetup(HWND window, UINT message, WPARAM first, LPARAM second) {
   BuildWindow(&WindowTable[kSetupWindowRecord], window, kSetupMessages, kSetupCommands, kSetupRows);
   for (const char* const* model = DeviceModelList; **model != 0; ++model) {
-    const LRESULT position = SendDlgItemMessageA(window, kModelList, LB_ADDSTRING, 0,
+    const LRESULT position = SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_ADDSTRING, 0,
                                                  reinterpret_cast<LPARAM>(*model + 1));
-    SendDlgItemMessageA(window, kModelList, LB_SETITEMDATA, position, static_cast<unsigned char>(**model));
+    SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_SETITEMDATA, position, static_cast<unsigned char>(**model));
   }
-  LRESULT start = SendDlgItemMessageA(window, kModelList, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+  LRESULT start = SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                       reinterpret_cast<LPARAM>(text::kDefaultModel));
   if (start == LB_ERR) start = 0;
-  SendDlgItemMessageA(window, kModelList, LB_SETCURSEL, start, 0);
+  SendDlgItemMessageA(window, IDC_MODEL_LIST, LB_SETCURSEL, start, 0);
   SelectModel(window, message, first, second);
   return 1;
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "installer/choice_marks.h"
 #include "installer/component_table.h"
 #include "installer/install_rules.h"
 #include "installer/palm_setup.h"
@@ -12,6 +13,7 @@
 #include "platform/ansi_names.h"
 #include "platform/file_identity.h"
 #include "platform/file_layer.h"
+#include "resources/resource_ids.h"
 #include "shell/message_texts.h"
 #include "shell/number_format.h"
 #include "shell/text_builder.h"
@@ -20,15 +22,27 @@
 #include "ui/window_record.h"
 
 const PictureLink PictureMap[15] = {
-    {0x77, 0x65}, {0x78, 0x66}, {0x79, 0x67}, {0x7A, 0x68}, {0x7B, 0x69}, {0x7C, 0x6A}, {0x7D, 0x6B}, {0x7E, 0x6C},
-    {0x7F, 0x6D}, {0x80, 0x6E}, {0x81, 0x6F}, {0x82, 0x70}, {0x83, 0x71}, {0x84, 0x72}, {0, 0},
+    {IDC_LANGUAGE_PICTURE_UK, IDC_LANGUAGE_UK},
+    {IDC_LANGUAGE_PICTURE_FR, IDC_LANGUAGE_FR},
+    {IDC_LANGUAGE_PICTURE_GE, IDC_LANGUAGE_GE},
+    {IDC_LANGUAGE_PICTURE_IT, IDC_LANGUAGE_IT},
+    {IDC_LANGUAGE_PICTURE_SP, IDC_LANGUAGE_SP},
+    {IDC_LEVEL_PICTURE_1, IDC_LEVEL_1},
+    {IDC_LEVEL_PICTURE_2, IDC_LEVEL_2},
+    {IDC_LEVEL_PICTURE_3, IDC_LEVEL_3},
+    {IDC_LEVEL_PICTURE_4, IDC_LEVEL_4},
+    {IDC_LEVEL_PICTURE_5, IDC_LEVEL_5},
+    {IDC_LEVEL_PICTURE_6, IDC_LEVEL_6},
+    {IDC_LEVEL_PICTURE_7, IDC_LEVEL_7},
+    {IDC_LEVEL_PICTURE_8, IDC_LEVEL_8},
+    {IDC_LEVEL_PICTURE_9, IDC_LEVEL_9},
+    {0, 0},
 };
 std::uint8_t QueuedFlags[kMaxArchiveEntries];
 std::uint32_t SelectedSize;
 
 namespace {
 
-constexpr int kSizeLabel = 0x8B;
 
 HWND MainWindow() { return WindowTable[kMainWindowRecord].window; }
 
@@ -119,7 +133,7 @@ void ApplyInitialSelection() {
   char setup[16] = {};
   ReadSetting(kPalmSetupSetting, setup, sizeof setup);
   if (lstrcmpiA(setup, text::kNewSetup) != 0) return;
-  Tick(0x65);
+  Tick(IDC_LANGUAGE_UK);
   Tick(kCommonDataBox);
   Tick(DeviceMask == kColourMask ? kColourApplicationBox : kMonoApplicationBox);
 }
@@ -138,7 +152,7 @@ INT_PTR UpdateDataSize(HWND, UINT, WPARAM, LPARAM) {
   FormatUnsignedDecimal(SelectedSize, kDecimalGrouping, number, sizeof number);
   char label[kDecimalTextSize + 16];
   TextBuilder(label, sizeof label).Append(number).Append(text::kBytesSuffix);
-  SetDlgItemTextA(MainWindow(), kSizeLabel, label);
+  SetDlgItemTextA(MainWindow(), IDC_DATA_SIZE, label);
   return 1;
 }
 
@@ -154,6 +168,7 @@ INT_PTR ClickPicture(HWND window, UINT message, WPARAM first, LPARAM second) {
       if (link->picture != static_cast<std::uint32_t>(row->id)) continue;
       const LRESULT state = SendDlgItemMessageA(window, static_cast<int>(link->checkBox), BM_GETCHECK, 0, 0);
       SendDlgItemMessageA(window, static_cast<int>(link->checkBox), BM_SETCHECK, state ^ 1, 0);
+      RepaintChoiceMark(window, link->checkBox);
       UpdateDataSize(window, message, first, second);
       return 1;
     }

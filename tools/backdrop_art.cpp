@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "installer/main_window_rows.h"
+#include "resources/resource_ids.h"
 #include "tools/backdrop_decor.h"
 #include "tools/language_flags.h"
 #include "tools/level_pictures.h"
@@ -48,7 +49,7 @@ Rect UnionOf(std::initializer_list<std::int16_t> ids) {
 }
 
 Rect ContentBounds() {
-  Rect all = Bounds(Row(0x75));
+  Rect all = Bounds(Row(IDC_INSTALL));
   for (const ControlDescriptor* row = MainWindowRows; row->id != kEndOfDescriptors; ++row) {
     if (row->kind != kWindowRow) all = Union(all, Bounds(*row));
   }
@@ -65,43 +66,39 @@ std::vector<Rect> AreasByX(std::int16_t firstId, std::int16_t lastId) {
 
 // The four labels stand in one row across the top of the language pictures;
 // each language shows its flag and code in the strip below them.
-Rect Labels() { return UnionOf({0x8A, 0x8B, 0x8C, 0x8D}); }
-
-Rect LanguageStrip() {
-  const Rect labels = Labels();
-  const int top = labels.y + labels.h + 1;
-  int bottom = kBackdropHeight;
-  for (std::int16_t id = 0x77; id <= 0x7B; ++id) bottom = std::min(bottom, Row(id).y + Row(id).height);
-  return {0, top, kBackdropWidth, bottom - top};
-}
+Rect Labels() { return UnionOf({IDC_DATA_SIZE_TITLE, IDC_DATA_SIZE, IDC_PALM_USER, IDC_PALM_USER_TITLE}); }
 
 // One light panel behind the labels and the language pictures, ending just
 // below the pictures: the language check boxes under them are never shown, so
 // nothing may be drawn where they sit.
 void DrawPanels(IndexedCanvas& canvas) {
-  const Rect languages = Union(Labels(), UnionOf({0x77, 0x78, 0x79, 0x7A, 0x7B}));
+  const Rect languages =
+      Union(Labels(), UnionOf({IDC_LANGUAGE_PICTURE_UK, IDC_LANGUAGE_PICTURE_FR, IDC_LANGUAGE_PICTURE_GE,
+                               IDC_LANGUAGE_PICTURE_IT, IDC_LANGUAGE_PICTURE_SP}));
   const Rect panel{languages.x - 8, Labels().y - 10, languages.w + 16, languages.y + languages.h - (Labels().y - 10)};
-  canvas.FillRoundRect(panel, 8, Background(Row(0x8A)));
-  canvas.FillRoundRect(Grow(UnionOf({0x75, 0x76}), 8), 8, Background(Row(0x75)));
+  canvas.FillRoundRect(panel, 8, Background(Row(IDC_DATA_SIZE_TITLE)));
+  canvas.FillRoundRect(Grow(UnionOf({IDC_INSTALL, IDC_CANCEL}), 8), 8, Background(Row(IDC_INSTALL)));
 }
 
 // Only the nine level boxes are ever visible; each stands on a spot of its own colour.
 void DrawControlSpots(IndexedCanvas& canvas) {
-  for (std::int16_t id = 0x6A; id <= 0x72; ++id) canvas.FillRect(Grow(Bounds(Row(id)), 1), Background(Row(id)));
+  for (std::int16_t id = IDC_LEVEL_1; id <= IDC_LEVEL_9; ++id) {
+    canvas.FillRect(Grow(Bounds(Row(id)), 1), Background(Row(id)));
+  }
 }
 
 void DrawPictures(IndexedCanvas& canvas) {
-  std::vector<Rect> levels = AreasByX(0x7C, 0x80);
-  const std::vector<Rect> secondRow = AreasByX(0x81, 0x84);
+  std::vector<Rect> levels = AreasByX(IDC_LEVEL_PICTURE_1, IDC_LEVEL_PICTURE_5);
+  const std::vector<Rect> secondRow = AreasByX(IDC_LEVEL_PICTURE_6, IDC_LEVEL_PICTURE_9);
   levels.insert(levels.end(), secondRow.begin(), secondRow.end());
   for (const Rect& area : levels) canvas.FrameRect(Grow(area, 2), 2, kPictureFrame);
   DrawControlSpots(canvas);
   for (std::size_t i = 0; i < levels.size(); ++i) DrawLevelPicture(canvas, levels[i], static_cast<int>(i) + 1);
   constexpr Language kLanguages[] = {Language::UK, Language::FR, Language::GE, Language::IT, Language::SP};
-  const Rect strip = LanguageStrip();
-  for (std::int16_t id = 0x77; id <= 0x7B; ++id) {
-    const Rect area = Bounds(Row(id));
-    DrawLanguagePicture(canvas, {area.x, strip.y, area.w, strip.h}, kLanguages[id - 0x77]);
+  for (std::int16_t id = IDC_LANGUAGE_PICTURE_UK; id <= IDC_LANGUAGE_PICTURE_SP; ++id) {
+    PictureRect tile;
+    LanguageTile(id, &tile);
+    DrawLanguagePicture(canvas, {tile.x, tile.y, tile.width, tile.height}, kLanguages[id - IDC_LANGUAGE_PICTURE_UK]);
   }
 }
 
@@ -116,11 +113,14 @@ void DrawHintLine(IndexedCanvas& canvas, int centreX, int gapTop, int gapBottom,
 // between the levels and the languages, and between the languages' hidden
 // boxes and the buttons.
 void DrawHints(IndexedCanvas& canvas, int centreX) {
-  const Rect levels = UnionOf({0x7C, 0x7D, 0x7E, 0x7F, 0x80, 0x81, 0x82, 0x83, 0x84});
+  const Rect levels = UnionOf({IDC_LEVEL_PICTURE_1, IDC_LEVEL_PICTURE_2, IDC_LEVEL_PICTURE_3, IDC_LEVEL_PICTURE_4,
+                               IDC_LEVEL_PICTURE_5, IDC_LEVEL_PICTURE_6, IDC_LEVEL_PICTURE_7, IDC_LEVEL_PICTURE_8,
+                               IDC_LEVEL_PICTURE_9});
   DrawHintLine(canvas, centreX, levels.y + levels.h + 2, Labels().y - 10,
                "Click a picture to choose a level or a language");
-  const Rect hiddenBoxes = UnionOf({0x65, 0x66, 0x67, 0x68, 0x69});
-  DrawHintLine(canvas, centreX, hiddenBoxes.y + hiddenBoxes.h + 2, UnionOf({0x75, 0x76}).y - 8,
+  const Rect hiddenBoxes =
+      UnionOf({IDC_LANGUAGE_UK, IDC_LANGUAGE_FR, IDC_LANGUAGE_GE, IDC_LANGUAGE_IT, IDC_LANGUAGE_SP});
+  DrawHintLine(canvas, centreX, hiddenBoxes.y + hiddenBoxes.h + 2, UnionOf({IDC_INSTALL, IDC_CANCEL}).y - 8,
                "Press Install to send them at the next HotSync");
 }
 

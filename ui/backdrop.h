@@ -22,5 +22,7 @@ bool LoadBackdrop(std::uint32_t resource, ErrorCode* code);
 PictureSlot* FindBackdrop(std::uint32_t resource);
 void FitBackdrop();
 void FreeBackdrop();
+// Draws the whole picture at the backdrop origin; false while none is loaded.
+bool PaintBackdropOn(HDC dc);
 INT_PTR PaintBackdrop(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR RefitBackdrop(HWND window, UINT message, WPARAM first, LPARAM second);

@@ -115,18 +115,23 @@ void FitBackdrop() {
   }
 }
 
+bool PaintBackdropOn(HDC dc) {
+  const PictureSlot* slot = MainBackdrop();
+  if (slot == nullptr) return false;
+  HPALETTE previous = SelectPalette(dc, slot->palette, FALSE);
+  RealizePalette(dc);
+  const int height = ImageHeight(*slot);
+  SetDIBitsToDevice(dc, BackdropOrigin.x, BackdropOrigin.y, ImageWidth(*slot), height, 0, 0, 0, height,
+                    slot->image + kPcxPixelsOffset,
+                    reinterpret_cast<const BITMAPINFO*>(slot->image + kPcxBitmapInfoOffset), DIB_RGB_COLORS);
+  SelectPalette(dc, previous, FALSE);
+  return true;
+}
+
 INT_PTR PaintBackdrop(HWND window, UINT, WPARAM, LPARAM) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  if (const PictureSlot* slot = MainBackdrop()) {
-    HPALETTE previous = SelectPalette(dc, slot->palette, FALSE);
-    RealizePalette(dc);
-    const int height = ImageHeight(*slot);
-    SetDIBitsToDevice(dc, BackdropOrigin.x, BackdropOrigin.y, ImageWidth(*slot), height, 0, 0, 0, height,
-                      slot->image + kPcxPixelsOffset,
-                      reinterpret_cast<const BITMAPINFO*>(slot->image + kPcxBitmapInfoOffset), DIB_RGB_COLORS);
-    SelectPalette(dc, previous, FALSE);
-  }
+  PaintBackdropOn(dc);
   EndPaint(window, &paint);
   return 1;
 }

@@ -40,6 +40,11 @@ void RunMinimize(Session& session, const Args& args);
 void RunScreenshot(Session& session, const Args& args);
 void RunDump(Session& session, const Args& args);
 
+// Comparing painted pixels: commands_pixels.cpp
+void RunCapture(Session& session, const Args& args);
+void RunExpectSamePixels(Session& session, const Args& args);
+void RunExpectChangeWithin(Session& session, const Args& args);
+
 // Preparing files and folders: commands_files.cpp
 void RunMkdir(Session& session, const Args& args);
 void RunRemove(Session& session, const Args& args);

@@ -65,3 +65,11 @@ std::optional<std::string> Session::Holder(const std::string& path_key) const {
 }
 
 bool Session::ReleaseFile(const std::string& path_key) { return held_files_.erase(path_key) > 0; }
+
+void Session::KeepShot(const std::string& name, Pixels shot) { shots_[name] = std::move(shot); }
+
+const Pixels& Session::Shot(const std::string& name) const {
+  auto it = shots_.find(name);
+  if (it == shots_.end()) throw ScriptError("no capture is kept under the name " + name);
+  return it->second;
+}

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pixels.h"
 #include "unique_handle.h"
 
 struct TrackedProcess {
@@ -48,6 +49,10 @@ class Session {
   std::optional<std::string> Holder(const std::string& path_key) const;
   bool ReleaseFile(const std::string& path_key);
 
+  // Captured pixels kept under a name for later comparison; a name taken again is replaced.
+  void KeepShot(const std::string& name, Pixels shot);
+  const Pixels& Shot(const std::string& name) const;
+
  private:
   struct HeldFile {
     std::string holder;
@@ -57,4 +62,5 @@ class Session {
   std::vector<TrackedProcess> processes_;
   std::map<std::string, HWND> windows_;
   std::map<std::string, HeldFile> held_files_;
+  std::map<std::string, Pixels> shots_;
 };

@@ -62,13 +62,13 @@ RECT ClientRect(HWND parent, HWND control) {
 // leaves what stands in place where it is.
 TEST_F(Backdrop, RefittingPutsMovedWindowsBack) {
   const ControlDescriptor rows[] = {
-      {0x75, kPushButton, 300, 200, 80, 24, nullptr, 0, 0, 0},
-      {0x8B, kTextLabel, 40, 700, 120, 17, nullptr, 0, 0, 0},
+      {IDC_INSTALL, kPushButton, 300, 200, 80, 24, nullptr, 0, 0, 0},
+      {IDC_DATA_SIZE, kTextLabel, 40, 700, 120, 17, nullptr, 0, 0, 0},
       {kEndOfDescriptors, 0, 0, 0, 0, 0, nullptr, 0, 0, 0},
   };
   WindowTable[kMainWindowRecord].descriptors = rows;
   ASSERT_TRUE(LoadBackdrop(IDR_BACKDROP, &code));
-  HWND button = GetDlgItem(window, 0x75), label = GetDlgItem(window, 0x8B);
+  HWND button = GetDlgItem(window, IDC_INSTALL), label = GetDlgItem(window, IDC_DATA_SIZE);
   MoveWindow(button, 5, 6, 7, 8, FALSE);
   SetWindowPos(window, nullptr, 30, 40, 500, 400, SWP_NOZORDER);
   FitBackdrop();
