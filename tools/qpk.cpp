@@ -5,6 +5,7 @@
 
 #include "tools/qpk/commands.h"
 #include "tools/tool_arguments.h"
+#include "vexo_version.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ constexpr char kUsage[] =
     "       qpk verify ARCHIVE             check what the installer checks: the layout, entries\n"
     "                                      that share no data bytes, every checksum\n"
     "       qpk unpack ARCHIVE FOLDER      write every entry's database into FOLDER\n"
-    "       qpk --help\n";
+    "       qpk --help\n"
+    "       qpk --version\n";
 
 int UsageError(const char* problem) {
   std::cerr << "qpk: " << problem << "\n" << kUsage;
@@ -25,6 +27,10 @@ int UsageError(const char* problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    std::cout << "qpk " VEXO_VERSION_TEXT "\n";
+    return 0;
+  }
   const int early = CheckToolArguments("qpk", kUsage, argc, argv);
   if (early != kArgumentsAccepted) return early;
   if (argc < 2) return UsageError("no command given");
