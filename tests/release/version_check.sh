@@ -12,8 +12,9 @@ out=$("$qpk" --version) || fail "qpk --version exits with $?"
 [ "$out" = "qpk $version" ] || fail "qpk --version prints '$out'"
 info=$(dirname "$0")/../../scripts/version-info
 for exe in "$@"; do
+  fields=$("$info" "$exe") || fail "$exe: no version resource"
   for field in FixedFileVersion=$version.0 FixedProductVersion=$version.0 FileVersion=$version ProductVersion=$version; do
-    "$info" "$exe" | grep -qx "$field" || fail "$exe: no $field in: $("$info" "$exe" | tr '\n' ' ')"
+    echo "$fields" | grep -qx "$field" || fail "$exe: no $field in: $(echo "$fields" | tr '\n' ' ')"
   done
 done
 [ $status -ne 0 ] || echo "version $version in qpk --version, the folder's name and $# version resources"
