@@ -1,9 +1,9 @@
 #!/bin/sh
 # signed_check.sh ROOT SCRATCH DRIVER SCENARIO ARG...: make-release with a
-# throwaway self-signed certificate signs every program so that osslsigncode
-# verifies it against that certificate, refuses an unsigned or a changed one, and
-# SHA256SUMS holds the signed files; the signed 64-bit installer then runs the
-# install SCENARIO under Wine (the 32-bit one cannot run on this machine).
+# throwaway self-signed certificate signs every program, described by its name;
+# osslsigncode verifies each against that certificate and refuses an unsigned or
+# a changed one; SHA256SUMS holds the signed files; the signed 64-bit installer
+# runs the install SCENARIO under Wine (the 32-bit one cannot run here).
 set -u
 root=$1 scratch=$2 driver=$3 scenario=$4
 shift 4
@@ -20,7 +20,9 @@ fail() { echo "FAIL: $*"; status=1; }
 winpath() { printf 'Z:%s' "$(printf %s "$1" | sed 's#/#\\#g')"; }
 grep -q "NOT signed" release.log && fail "make-release says it did not sign"
 for exe in "$release"/*.exe; do
+  case ${exe##*/} in VexoLoad*) want="Vexo Component Installer" ;; *) want="Vexo Component Archive Tool" ;; esac
   osslsigncode verify -CAfile cert.pem -in "$exe" >verify.log 2>&1 || { cat verify.log; fail "$exe does not verify"; }
+  grep -qx "[[:space:]]*Text description: $want" verify.log || fail "$exe is not signed as \"$want\""
 done
 [ "$(ls "$release"/*.exe | wc -l)" -eq 4 ] || fail "not four programs in $release"
 (cd "$release" && sha256sum -c --quiet SHA256SUMS) || fail "SHA256SUMS does not hold the signed files"
