@@ -18,7 +18,7 @@ FUZZ_SECONDS ?= 60
 # x64 trees; the i686 tree takes the x64 tree's.
 BACKDROP_OPT := $(if $(VEXO_BACKDROP),-DVEXO_BACKDROP=$(abspath $(VEXO_BACKDROP)))
 
-.PHONY: all deps host win64 win32 win64-gtest sanitize test demo fuzz bench clean
+.PHONY: all deps host win64 win32 win64-gtest sanitize release test demo fuzz bench clean
 
 all: host win64 win32 win64-gtest
 
@@ -53,7 +53,13 @@ sanitize: deps
 	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" >/dev/null
 	cmake --build $(SAN_DIR) -j $(JOBS)
 
-test: all sanitize
+# The shipped programs in dist/ (scripts/make-release); SIGN_CERT and SIGN_KEY
+# (PEM), or SIGN_PKCS12, sign them, SIGN_TIMESTAMP_URL time-stamps the signatures.
+release: deps
+	SIGN_CERT="$(SIGN_CERT)" SIGN_KEY="$(SIGN_KEY)" SIGN_PKCS12="$(SIGN_PKCS12)" SIGN_PASS_FILE="$(SIGN_PASS_FILE)" \
+	  SIGN_TIMESTAMP_URL="$(SIGN_TIMESTAMP_URL)" VEXO_BACKDROP="$(VEXO_BACKDROP)" JOBS=$(JOBS) scripts/make-release
+
+test: all sanitize release
 	scripts/run-tests
 
 demo: all

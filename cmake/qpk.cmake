@@ -15,3 +15,4 @@ target_link_libraries(qpk_core PUBLIC vexo_core)
 
 add_executable(qpk tools/qpk.cpp)
 target_link_libraries(qpk PRIVATE qpk_core)
+target_include_directories(qpk PRIVATE ${CMAKE_BINARY_DIR}/generated)

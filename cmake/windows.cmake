@@ -19,11 +19,12 @@ add_custom_command(OUTPUT ${VEXO_GENERATED}/backdrop.pcx
   COMMAND ${CMAKE_COMMAND} -DPICTURE=${VEXO_BACKDROP} -P ${CMAKE_SOURCE_DIR}/cmake/check_backdrop.cmake
   COMMAND ${CMAKE_COMMAND} -E copy ${VEXO_BACKDROP} ${VEXO_GENERATED}/backdrop.pcx
   DEPENDS ${VEXO_BACKDROP} ${CMAKE_SOURCE_DIR}/cmake/check_backdrop.cmake)
+set(VEXO_VERSION_RESOURCE ${CMAKE_SOURCE_DIR}/resources/version_info.rc ${VEXO_GENERATED}/vexo_version.h)
 set(VEXO_RESOURCE_INPUTS ${VEXO_GENERATED}/msgtable.bin ${VEXO_GENERATED}/shellicon.ico
   ${VEXO_GENERATED}/shellicon2.ico ${VEXO_GENERATED}/backdrop.pcx)
 add_custom_target(vexo_resource_inputs DEPENDS ${VEXO_RESOURCE_INPUTS})
 set_source_files_properties(resources/vexoload.rc PROPERTIES
-  OBJECT_DEPENDS "${VEXO_RESOURCE_INPUTS};${CMAKE_SOURCE_DIR}/resources/vexoload.manifest")
+  OBJECT_DEPENDS "${VEXO_RESOURCE_INPUTS};${CMAKE_SOURCE_DIR}/resources/vexoload.manifest;${VEXO_VERSION_RESOURCE}")
 
 # Everything that calls Win32, apart from the entry point, so tests can link it.
 # An object library, so the exported dialog procedures are always linked in.
@@ -126,6 +127,8 @@ target_link_options(driver PRIVATE -static -static-libgcc -static-libstdc++)
 
 include(cmake/qpk.cmake)
 target_link_options(qpk PRIVATE -static -static-libgcc -static-libstdc++)
+target_sources(qpk PRIVATE resources/qpk.rc)
+set_source_files_properties(resources/qpk.rc PROPERTIES OBJECT_DEPENDS "${VEXO_VERSION_RESOURCE}")
 
 # Stand-ins the scenarios and the demo put beside the program.
 add_executable(setup_stub WIN32 tools/setup_stub.cpp)
@@ -203,8 +206,8 @@ if(VEXO_BUILD_TESTS)
     vexo_wine_path(work_wine ${work})
     vexo_wine_path(script_wine ${script})
     add_test(NAME scenario.${name}
-      COMMAND driver ${script_wine} "EXE=${work_wine}\\VexoLoad.exe" "BUILT_EXE=${VEXO_BUILT_EXE_WINE}" "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}"
-        "FIXTURES=${VEXO_FIXTURES_WINE}" "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}"
+      COMMAND driver ${script_wine} "EXE=${work_wine}\\VexoLoad.exe" "BUILT_EXE=${VEXO_BUILT_EXE_WINE}"
+        "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}" "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}"
         "HOSTILE=${VEXO_HOSTILE_WINE}" "UNIX_WORK=${work}"
       WORKING_DIRECTORY ${work})
     set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE
@@ -243,4 +246,8 @@ if(VEXO_BUILD_TESTS)
   vexo_wine_path(script_wine ${CMAKE_SOURCE_DIR}/tests/driver/test/files_registry.scn)
   add_test(NAME driver.files_registry COMMAND driver ${script_wine} "WORK=${work_wine}" WORKING_DIRECTORY ${work})
   set_tests_properties(driver.files_registry PROPERTIES LABELS scenario TIMEOUT 60 RUN_SERIAL TRUE)
+endif()
+
+if(NOT VEXO_RELEASE)
+  include(cmake/release_checks.cmake)
 endif()

@@ -8,6 +8,7 @@
 
 #include "installer/palm_setup.h"
 #include "tools/qpk/commands.h"
+#include "vexo_version.h"
 
 #ifdef _WIN32
 // cmd and PowerShell hand "*.pdb" over as it is: the C runtime expands it.
@@ -55,6 +56,7 @@ constexpr Command kCommands[] = {
 
 constexpr char kFooter[] =
     "       qpk help [COMMAND]   (also --help, -h, /?)\n"
+    "       qpk --version\n"
     "--strict makes warnings errors: exit code 1 and nothing written.\n";
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h" || arg == "/?"; }
@@ -146,6 +148,10 @@ int Run(const Command& command, const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::printf("qpk %s\n", VEXO_VERSION_TEXT);
+    return 0;
+  }
   if (argc < 2) return UsageError("no command given", nullptr);
   const std::string_view first = argv[1];
   if (argc == 2 && (IsHelp(first) || first == "help")) {
