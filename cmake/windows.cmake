@@ -207,8 +207,9 @@ if(VEXO_BUILD_TESTS)
     vexo_wine_path(script_wine ${script})
     add_test(NAME scenario.${name}
       COMMAND driver ${script_wine} "EXE=${work_wine}\\VexoLoad.exe" "BUILT_EXE=${VEXO_BUILT_EXE_WINE}"
-        "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}" "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}"
-        "HOSTILE=${VEXO_HOSTILE_WINE}" "UNIX_WORK=${work}"
+        "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}"
+        "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}" "HOSTILE=${VEXO_HOSTILE_WINE}"
+        "UNIX_WORK=${work}"
       WORKING_DIRECTORY ${work})
     set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE
       SKIP_RETURN_CODE 77)
