@@ -217,7 +217,7 @@ if(VEXO_BUILD_TESTS)
 
   # Planted DLLs with native copies preferred, as Windows' search order would.
   set_tests_properties(scenario.planted_dlls PROPERTIES
-    ENVIRONMENT "VEXO_DLL_OVERRIDES=uxtheme,dwmapi,propsys,userenv,setupapi,oleacc=n,b")
+    ENVIRONMENT "VEXO_DLL_OVERRIDES=uxtheme=n,b")
 
   # Fitting on other screen sizes: each on an Xvfb screen of its own size, with a
   # Wine prefix of its own (scripts/on-screen), beside the one display of the run.
