@@ -86,7 +86,7 @@ void CheckInstalledFile(const char* name, const wchar_t (&folder)[kFinalPathSize
   if (!FileOpen(path, ModeCheck, &ReaderSlot, &size, &code)) return;
   std::uint8_t header[kGameHeaderSize];
   if (IsFileNamedIn(ReaderSlot, folder, name) && ReadGameHeader(size, header) &&
-      !Belongs(header, size, checkSelection) && ReaderSlot != nullptr) {
+      !Belongs(header, size, checkSelection)) {
     DeleteOpenedFile(ReaderSlot);
   }
   FileCloseReader();

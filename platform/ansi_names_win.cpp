@@ -1,5 +1,7 @@
 #include "platform/ansi_names.h"
 
+#include <cwchar>
+
 bool ExactAnsiName(const wchar_t* wide, char* out, std::size_t size) {
   BOOL lossy = FALSE;
   const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, static_cast<int>(size), nullptr,
@@ -9,7 +11,7 @@ bool ExactAnsiName(const wchar_t* wide, char* out, std::size_t size) {
   // back and compare.
   wchar_t back[MAX_PATH];
   const int read = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, out, -1, back, MAX_PATH);
-  return read > 0 && lstrcmpW(back, wide) == 0;
+  return read > 0 && std::wcscmp(back, wide) == 0;
 }
 
 bool AnsiPathOf(const wchar_t* wide, char* out, std::size_t size) {

@@ -1,5 +1,7 @@
 #include "platform/file_identity.h"
 
+#include <cwchar>
+
 #include "platform/ansi_names.h"
 
 namespace {
@@ -45,7 +47,8 @@ bool IsFileNamedIn(HANDLE file, const wchar_t (&folder)[kFinalPathSize], const c
   expected[folderLength] = L'\\';
   if (!WidePathOf(name, expected + folderLength + 1, kFinalPathSize - folderLength - 1)) return false;
   wchar_t reached[kFinalPathSize];
-  return FinalPath(file, reached) && lstrcmpiW(reached, expected) == 0;
+  // Both sides come from the file system as it writes them, so they are compared as they stand.
+  return FinalPath(file, reached) && std::wcscmp(reached, expected) == 0;
 }
 
 bool DeleteOpenedFile(HANDLE file) {
