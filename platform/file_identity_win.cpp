@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "platform/ansi_names.h"
+#include "platform/system_function.h"
 
 namespace {
 
@@ -11,10 +12,7 @@ using SetFileInfoFn = BOOL(WINAPI*)(HANDLE, int, LPVOID, DWORD);
 using NtSetInformationFileFn = LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int);
 
 // Vista and later; XP has neither.
-FinalPathFn FinalPathFunction() {
-  return reinterpret_cast<FinalPathFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleW")));
-}
+FinalPathFn FinalPathFunction() { return SystemFunction<FinalPathFn>("kernel32.dll", "GetFinalPathNameByHandleW"); }
 
 bool FinalPath(HANDLE handle, wchar_t (&out)[kFinalPathSize]) {
   const FinalPathFn finalPath = FinalPathFunction();
@@ -53,13 +51,11 @@ bool IsFileNamedIn(HANDLE file, const wchar_t (&folder)[kFinalPathSize], const c
 
 bool DeleteOpenedFile(HANDLE file) {
   BOOLEAN dispose = TRUE;
-  const auto setInfo = reinterpret_cast<SetFileInfoFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetFileInformationByHandle")));
+  const auto setInfo = SystemFunction<SetFileInfoFn>("kernel32.dll", "SetFileInformationByHandle");
   constexpr int kFileDispositionInfo = 4;
   if (setInfo != nullptr) return setInfo(file, kFileDispositionInfo, &dispose, sizeof dispose) != 0;
   // XP: the native call that the Vista function wraps.
-  const auto setNative = reinterpret_cast<NtSetInformationFileFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtSetInformationFile")));
+  const auto setNative = SystemFunction<NtSetInformationFileFn>("ntdll.dll", "NtSetInformationFile");
   constexpr int kFileDispositionInformation = 13;
   ULONG_PTR status[2] = {};
   return setNative != nullptr && setNative(file, status, &dispose, sizeof dispose, kFileDispositionInformation) >= 0;

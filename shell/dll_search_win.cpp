@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/file_names.h"
+#include "platform/system_function.h"
 #include "shell/text_builder.h"
 
 namespace {
@@ -21,19 +22,15 @@ constexpr const char* kSystemDlls[] = {
     "cscapi.dll",   "msimg32.dll",
 };
 
-FARPROC KernelFunction(const char* name) { return GetProcAddress(GetModuleHandleA("kernel32.dll"), name); }
-
 }  // namespace
 
 void NarrowDllSearch() {
   // Vista with KB2533623 and every later Windows: the System folder only.
-  const auto setDefault =
-      reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(KernelFunction("SetDefaultDllDirectories")));
+  const auto setDefault = SystemFunction<SetDefaultDllDirectoriesFn>("kernel32.dll", "SetDefaultDllDirectories");
   if (setDefault != nullptr && setDefault(kSearchSystem32)) return;
   // XP SP3 and unpatched Vista: drop the current folder from the search, then
   // take the DLLs that would be looked for beside the program from the System folder.
-  const auto setDirectory =
-      reinterpret_cast<SetDllDirectoryFn>(reinterpret_cast<void*>(KernelFunction("SetDllDirectoryA")));
+  const auto setDirectory = SystemFunction<SetDllDirectoryFn>("kernel32.dll", "SetDllDirectoryA");
   if (setDirectory != nullptr) setDirectory("");
   char system[kPathSize];
   const UINT length = GetSystemDirectoryA(system, sizeof system);
