@@ -241,11 +241,15 @@ bool FileOpen(const char* name, std::uint32_t modeCode, HANDLE* handle, std::uin
     Fail(GetLastError(), code);
     return false;
   }
-  BY_HANDLE_FILE_INFORMATION info;
+  // The size alone: GetFileInformationByHandle also asks for the volume's serial
+  // number, which costs Wine a round trip to its mount manager on every open.
+  DWORD sizeHigh = 0;
+  SetLastError(NO_ERROR);
+  const DWORD sizeLow = GetFileSize(file, &sizeHigh);
   ErrorCode failure = 0;
-  if (!GetFileInformationByHandle(file, &info)) {
+  if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
     failure = GetLastError();
-  } else if (info.nFileSizeHigh != 0) {
+  } else if (sizeHigh != 0) {
     failure = Raise(msg::FileTooLarge);
   } else if (mode.toEnd && SetFilePointer(file, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {
     failure = GetLastError();
@@ -258,7 +262,7 @@ bool FileOpen(const char* name, std::uint32_t modeCode, HANDLE* handle, std::uin
   }
   LastOpenedHandle = file;
   *handle = file;
-  *size = info.nFileSizeLow;
+  *size = sizeLow;
   return true;
 }
 
