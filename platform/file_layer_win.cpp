@@ -46,9 +46,11 @@ struct PendingFile {
   HANDLE file;  // nullptr while the entry is free
 };
 
+// One Install names at most one file per component row (27); a batch with more
+// names moves each further file into place as soon as it is written.
 PendingFile PendingFiles[32];
 bool Batching;
-int NextTempNumber;
+int NextTempNumber;  // the next "~NN" to try, kept across writes
 
 const OpenMode& FindMode(std::uint32_t code) {
   for (const OpenMode& mode : kOpenModes) {
