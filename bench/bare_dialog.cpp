@@ -4,8 +4,14 @@
 //                          titled "Bare Dialog";
 //   bare_dialog INSTALLER  the installer's main window template (dialog 1001, read
 //                          from the file INSTALLER) at the size of the screen, titled
-//                          "Template Dialog": what the installer's window alone costs.
+//                          "Template Dialog": what the installer's window alone costs;
+//   bare_dialog /shell INSTALLER
+//                          the same after the shell calls the installer makes first:
+//                          an empty probe file "*.tmp.pdb" in the temporary folder,
+//                          FindExecutableA on it, a registry key opened and one BSTR.
 #include <windows.h>
+#include <oleauto.h>
+#include <shellapi.h>
 
 #include <cstring>
 
@@ -54,9 +60,35 @@ HWND InstallerTemplate(const char* installer) {
   return window;
 }
 
+void ShellCalls() {
+  char folder[MAX_PATH], unique[MAX_PATH], probe[MAX_PATH + 8], program[MAX_PATH];
+  if (GetTempPathA(sizeof folder, folder) != 0 && GetTempFileNameA(folder, "", 0, unique) != 0) {
+    lstrcpyA(probe, unique);
+    lstrcatA(probe, ".pdb");
+    HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      char noFolder[] = "";
+      FindExecutableA(probe, noFolder, program);
+      DeleteFileA(probe);
+    }
+    DeleteFileA(unique);
+  }
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Zenti\\Vexo", 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    RegCloseKey(key);
+  }
+  SysFreeString(SysAllocStringByteLen("VexoLoad", 8));
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  constexpr char kShell[] = "/shell ";
+  if (std::strncmp(commandLine, kShell, sizeof kShell - 1) == 0) {
+    ShellCalls();
+    commandLine += sizeof kShell - 1;
+  }
   HWND window = *commandLine != 0 ? InstallerTemplate(commandLine) : EmptyDialog(instance);
   if (window == nullptr) return 1;
   MSG msg;

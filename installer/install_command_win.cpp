@@ -46,7 +46,10 @@ void WriteTickedComponents() {
 INT_PTR InstallCommand(HWND window, UINT message, WPARAM first, LPARAM second) {
   std::memset(QueuedFlags, 0, sizeof QueuedFlags);
   ScanInstallFolder(true);
+  // A file that several entries write is flushed and moved into place once.
+  FileWriteBatchBegin();
   WriteTickedComponents();
+  FileWriteBatchCommit(ShowError);
   ErrorCode code = 0;
   if (!SetInstallFlag(1, &code)) {
     RecordOutcome(kExitFailed);

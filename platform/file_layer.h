@@ -57,9 +57,15 @@ bool FileFillBuffer(std::uint32_t wanted, std::uint32_t already, std::uint32_t* 
 // A new block holding the whole file and `extra` zero bytes after it.
 bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint32_t* size, ErrorCode* code);
 // Writes a new file beside the target and moves it over the target's name once
-// it is whole: a link under that name is replaced, never written through, and a
-// failed write leaves the target as it was.
+// it is whole and flushed: a link under that name is replaced, never written
+// through, and a failed write leaves the target as it was.
 bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code);
+// From FileWriteBatchBegin to FileWriteBatchCommit, FileWriteAll keeps each
+// target's new file open and writes to the same target go into that file again;
+// the commit flushes each new file and moves it over its target once, and hands
+// each failure to `report`. A target keeps its old content until then.
+void FileWriteBatchBegin();
+void FileWriteBatchCommit(bool (*report)(ErrorCode));
 
 void* MemAlloc(UINT flags, std::size_t size);
 // Sets the variable to 0, then frees the block; a variable holding 0 is left alone.

@@ -40,6 +40,19 @@ constexpr OpenMode kOpenModes[] = {
 constexpr OpenMode kOtherMode = {
     0, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, false};
 
+// A component's new file, written and still open, waiting to take its name.
+struct PendingFile {
+  char target[kPathSize];
+  char temp[kPathSize];
+  HANDLE file;  // nullptr while the entry is free
+};
+
+// One Install names at most one file per component row (27); a batch with more
+// names moves each further file into place as soon as it is written.
+PendingFile PendingFiles[32];
+bool Batching;
+int NextTempNumber;  // the next "~NN" to try, kept across writes
+
 const OpenMode& FindMode(std::uint32_t code) {
   for (const OpenMode& mode : kOpenModes) {
     if (mode.code == code) return mode;
@@ -119,21 +132,30 @@ bool TargetIsFree(const char* target, ErrorCode* code) {
 
 // A new file in the target's folder, named "~NN" and the target's name, opened
 // in the writer slot; an existing file or link of that name is passed over.
+// The number goes on from the last one taken, so names found taken once are not
+// tried again for every write.
 bool CreateWriteTemp(const char* target, char (&temp)[kPathSize], ErrorCode* code) {
   const std::size_t folderLength = AfterLastBackslash(target, std::strlen(target), IsAnsiLeadByte);
-  for (int n = 0; n < kWriteTempTries; ++n) {
+  for (; NextTempNumber < kWriteTempTries; ++NextTempNumber) {
     char number[kWriteTempExtra + 1];
-    WriteTempPrefix(n, number);
+    WriteTempPrefix(NextTempNumber, number);
     TextBuilder name(temp, sizeof temp);
     name.Append(target, folderLength).Append(number).Append(target + folderLength);
     if (name.Clipped()) {
       Fail(ERROR_FILENAME_EXCED_RANGE, code);
       return false;
     }
-    std::uint32_t size;
-    if (FileOpen(temp, ModeCreateNew, &WriterSlot, &size, code)) return true;
-    if (*code != ERROR_FILE_EXISTS && *code != ERROR_ALREADY_EXISTS) return false;
+    // Opened directly: a new file's size needs no look-up.
+    WriterSlot = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+    if (WriterSlot != INVALID_HANDLE_VALUE) return true;
+    WriterSlot = nullptr;
+    const ErrorCode failure = GetLastError();
+    if (failure != ERROR_FILE_EXISTS && failure != ERROR_ALREADY_EXISTS) {
+      Fail(failure, code);
+      return false;
+    }
   }
+  Fail(ERROR_FILE_EXISTS, code);
   return false;
 }
 
@@ -157,6 +179,64 @@ bool MoveIntoPlace(const char* temp, const char* target, ErrorCode* code) {
       return false;
     }
   }
+}
+
+PendingFile* FindPending(const char* target) {
+  for (PendingFile& pending : PendingFiles) {
+    if (pending.file != nullptr && std::strcmp(pending.target, target) == 0) return &pending;
+  }
+  return nullptr;
+}
+
+PendingFile* FreePending() {
+  for (PendingFile& pending : PendingFiles) {
+    if (pending.file == nullptr) return &pending;
+  }
+  return nullptr;
+}
+
+bool StartPending(const char* target, PendingFile* pending, ErrorCode* code) {
+  if (!CopyText(pending->target, sizeof pending->target, target)) {
+    Fail(ERROR_FILENAME_EXCED_RANGE, code);
+    return false;
+  }
+  if (!TargetIsFree(target, code) || !CreateWriteTemp(target, pending->temp, code)) return false;
+  pending->file = WriterSlot;
+  WriterSlot = nullptr;
+  return true;
+}
+
+// The whole content from the start, also over what an earlier write of the batch left.
+bool WritePending(PendingFile* pending, bool again, const void* data, std::uint32_t count, ErrorCode* code) {
+  WriterSlot = pending->file;
+  ErrorCode failure = 0;
+  if (again && !ReturnTo(WriterSlot, 0)) failure = GetLastError();
+  bool written = failure == 0 && (count == 0 || FileWrite(&WriterSlot, data, count, code));
+  if (written && again && !SetEndOfFile(WriterSlot)) failure = GetLastError();
+  pending->file = WriterSlot;
+  WriterSlot = nullptr;
+  if (failure == 0) return written;
+  Fail(failure, code);
+  return false;
+}
+
+void DiscardPending(PendingFile* pending) {
+  CloseSlot(&pending->file);
+  DeleteFileA(pending->temp);
+}
+
+bool CommitPending(PendingFile* pending, ErrorCode* code) {
+  // On disk before it takes the target's name, so a crash never leaves an empty file there.
+  ErrorCode failure = 0;
+  if (!FlushFileBuffers(pending->file)) failure = GetLastError();
+  CloseSlot(&pending->file);
+  if (failure == 0) {
+    if (MoveIntoPlace(pending->temp, pending->target, code)) return true;
+  } else {
+    Fail(failure, code);
+  }
+  DeleteFileA(pending->temp);
+  return false;
 }
 
 }  // namespace
@@ -183,11 +263,15 @@ bool FileOpen(const char* name, std::uint32_t modeCode, HANDLE* handle, std::uin
     Fail(GetLastError(), code);
     return false;
   }
-  BY_HANDLE_FILE_INFORMATION info;
+  // The size alone: GetFileInformationByHandle also asks for the volume's serial
+  // number, which costs Wine a round trip to its mount manager on every open.
+  DWORD sizeHigh = 0;
+  SetLastError(NO_ERROR);
+  const DWORD sizeLow = GetFileSize(file, &sizeHigh);
   ErrorCode failure = 0;
-  if (!GetFileInformationByHandle(file, &info)) {
+  if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
     failure = GetLastError();
-  } else if (info.nFileSizeHigh != 0) {
+  } else if (sizeHigh != 0) {
     failure = Raise(msg::FileTooLarge);
   } else if (mode.toEnd && SetFilePointer(file, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {
     failure = GetLastError();
@@ -200,7 +284,7 @@ bool FileOpen(const char* name, std::uint32_t modeCode, HANDLE* handle, std::uin
   }
   LastOpenedHandle = file;
   *handle = file;
-  *size = info.nFileSizeLow;
+  *size = sizeLow;
   return true;
 }
 
@@ -279,24 +363,34 @@ bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint3
 }
 
 bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code) {
-  const char* resolved = nullptr;
-  char target[kPathSize];
-  if (!ResolveFileName(name, &resolved, code) || !CopyText(target, sizeof target, resolved)) {
+  const char* target = nullptr;
+  if (!ResolveFileName(name, &target, code)) {
     Fail(ERROR_FILENAME_EXCED_RANGE, code);
     return false;
   }
-  char temp[kPathSize];
-  if (!TargetIsFree(target, code) || !CreateWriteTemp(target, temp, code)) return false;
-  bool written = count == 0 || FileWrite(&WriterSlot, data, count, code);
-  // On disk before it takes the target's name, so a crash never leaves an empty file there.
-  if (written && !FlushFileBuffers(WriterSlot)) {
-    Fail(GetLastError(), code);
-    written = false;
+  PendingFile single = {};
+  PendingFile* pending = Batching ? FindPending(target) : nullptr;
+  const bool again = pending != nullptr;
+  if (!again) {
+    pending = Batching ? FreePending() : nullptr;
+    if (pending == nullptr) pending = &single;
+    if (!StartPending(target, pending, code)) return false;
   }
-  FileCloseWriter();
-  if (written && !MoveIntoPlace(temp, target, code)) written = false;
-  if (!written) DeleteFileA(temp);
-  return written;
+  if (!WritePending(pending, again, data, count, code)) {
+    DiscardPending(pending);
+    return false;
+  }
+  return pending != &single || CommitPending(pending, code);
+}
+
+void FileWriteBatchBegin() { Batching = true; }
+
+void FileWriteBatchCommit(bool (*report)(ErrorCode)) {
+  Batching = false;
+  for (PendingFile& pending : PendingFiles) {
+    ErrorCode code = 0;
+    if (pending.file != nullptr && !CommitPending(&pending, &code)) report(code);
+  }
 }
 
 void* MemAlloc(UINT flags, std::size_t size) { return reinterpret_cast<void*>(GlobalAlloc(flags, size)); }

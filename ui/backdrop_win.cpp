@@ -8,6 +8,7 @@
 #include "ui/backdrop_fit.h"
 #include "ui/control_descriptor.h"
 #include "ui/pcx_image.h"
+#include "ui/window_builder.h"
 #include "ui/window_record.h"
 
 PictureSlot PictureTable[1];
@@ -25,19 +26,6 @@ std::int32_t ImageWidth(const PictureSlot& slot) {
 }
 std::int32_t ImageHeight(const PictureSlot& slot) {
   return static_cast<std::int32_t>(GetLe32(slot.image + kPcxBitmapInfoOffset + 8));
-}
-
-// Moving a window to the place it already has still costs a full round of
-// position messages. The controls already stand where fitting puts them
-// whenever the picture's corner is the window's (a desktop at least as large as
-// the picture), and a refit often changes nothing at all, so only windows whose
-// rectangle differs are moved.
-bool IsPlacedAt(HWND window, HWND parent, int x, int y, int width, int height) {
-  RECT placed;
-  if (!GetWindowRect(window, &placed)) return false;
-  if (parent != nullptr) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&placed), 2);
-  return placed.left == x && placed.top == y && placed.right - placed.left == width &&
-         placed.bottom - placed.top == height;
 }
 
 const PictureSlot* MainBackdrop() {
@@ -104,14 +92,8 @@ void FitBackdrop() {
     BackdropOrigin.x = fit.originX;
     BackdropOrigin.y = fit.originY;
   }
-  if (record.descriptors == nullptr) return;
-  for (const ControlDescriptor* row = record.descriptors; row->id != kEndOfDescriptors; ++row) {
-    if (row->id == 0) continue;
-    HWND control = GetDlgItem(record.window, row->id);
-    const int x = BackdropOrigin.x + row->x;
-    const int y = BackdropOrigin.y + row->y;
-    if (control != nullptr && !IsPlacedAt(control, record.window, x, y, row->width, row->height))
-      MoveWindow(control, x, y, row->width, row->height, TRUE);
+  if (record.descriptors != nullptr) {
+    PlaceControls(record.window, record.descriptors, BackdropOrigin.x, BackdropOrigin.y);
   }
 }
 

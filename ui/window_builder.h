@@ -23,6 +23,12 @@ extern LOGFONTA TemplateFont;
 
 void CaptureTemplateFont(HWND window);
 void ApplyControlDescriptors(HWND window, const ControlDescriptor* table);
+// Moves every control row's control that is not already there to the row's
+// place shifted by the origin, all in one step.
+void PlaceControls(HWND window, const ControlDescriptor* table, int originX, int originY);
+// The window has that rectangle, in its parent's client coordinates (screen
+// coordinates without a parent).
+bool IsPlacedAt(HWND window, HWND parent, int x, int y, int width, int height);
 // The cached font for a style byte, made on first use; nullptr without bit 0x80
 // or when all four slots hold other styles.
 HFONT GetDescriptorFont(std::uint32_t style);

@@ -5,6 +5,30 @@
 FontSlot FontCache[kFontSlots];
 LOGFONTA TemplateFont;
 
+namespace {
+
+// Moves every control that is not where its row puts it: all in one deferred
+// batch, so that they move together instead of one round of position messages
+// and repainting each, or one by one without a batch. False when the batch failed.
+bool MoveControls(HWND window, const ControlDescriptor* table, int originX, int originY, HDWP batch) {
+  for (const ControlDescriptor* row = table; row->id != kEndOfDescriptors; ++row) {
+    if (row->id == 0) continue;
+    HWND control = GetDlgItem(window, row->id);
+    const int x = originX + row->x;
+    const int y = originY + row->y;
+    if (control == nullptr || IsPlacedAt(control, window, x, y, row->width, row->height)) continue;
+    if (batch == nullptr) {
+      MoveWindow(control, x, y, row->width, row->height, TRUE);
+      continue;
+    }
+    batch = DeferWindowPos(batch, control, nullptr, x, y, row->width, row->height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (batch == nullptr) return false;
+  }
+  return batch == nullptr || EndDeferWindowPos(batch);
+}
+
+}  // namespace
+
 void CaptureTemplateFont(HWND window) {
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
   GetObjectA(font, sizeof TemplateFont, &TemplateFont);
@@ -43,7 +67,6 @@ void ApplyControlDescriptors(HWND window, const ControlDescriptor* table) {
     }
     HWND control = GetDlgItem(window, row->id);
     if (control == nullptr) continue;
-    MoveWindow(control, row->x, row->y, row->width, row->height, TRUE);
     if (row->fontStyle != 0) {
       if (HFONT font = GetDescriptorFont(row->fontStyle)) {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -51,6 +74,26 @@ void ApplyControlDescriptors(HWND window, const ControlDescriptor* table) {
     }
     if (row->caption != nullptr) SetDlgItemTextA(window, row->id, row->caption);
   }
+  PlaceControls(window, table, 0, 0);
+}
+
+void PlaceControls(HWND window, const ControlDescriptor* table, int originX, int originY) {
+  int count = 0;
+  for (const ControlDescriptor* row = table; row->id != kEndOfDescriptors; ++row) ++count;
+  // A batch that fails drops the moves it held; then each control is moved on its own.
+  if (!MoveControls(window, table, originX, originY, BeginDeferWindowPos(count))) {
+    MoveControls(window, table, originX, originY, nullptr);
+  }
+}
+
+// Moving a window to the place it already has still costs a full round of
+// position messages, so windows already in place are left alone.
+bool IsPlacedAt(HWND window, HWND parent, int x, int y, int width, int height) {
+  RECT placed;
+  if (!GetWindowRect(window, &placed)) return false;
+  if (parent != nullptr) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&placed), 2);
+  return placed.left == x && placed.top == y && placed.right - placed.left == width &&
+         placed.bottom - placed.top == height;
 }
 
 void BuildWindow(WindowRecord* record, HWND window, const MessageMapRow* messageMap,

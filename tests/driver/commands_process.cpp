@@ -63,11 +63,13 @@ void RunSetEnv(Session&, const Args& args) {
 
 void RunExpectExit(Session& session, const Args& args) {
   const TrackedProcess& process = session.Process(args[0]);
-  DWORD expected = static_cast<DWORD>(IntegerArg(args[1], -0x80000000LL, 0xFFFFFFFFLL));
+  const bool anyCode = args[1] == "any";
+  DWORD expected = anyCode ? 0 : static_cast<DWORD>(IntegerArg(args[1], -0x80000000LL, 0xFFFFFFFFLL));
   DWORD timeout = TimeoutArg(args, 2);
   if (WaitForSingleObject(process.handle.Get(), timeout) != WAIT_OBJECT_0)
-    throw StepFailure("expected " + args[0] + " to exit with code " + ExitCodeText(expected) + " within " +
+    throw StepFailure("expected " + args[0] + " to exit with code " + args[1] + " within " +
                       std::to_string(timeout) + " ms, it is still running");
+  if (anyCode) return;
   DWORD code = 0;
   GetExitCodeProcess(process.handle.Get(), &code);
   if (code != expected)

@@ -259,6 +259,33 @@ TEST_F(FileLayer, WriteAllCreatesOrEmptiesTheFile) {
   EXPECT_EQ(code, static_cast<ErrorCode>(ERROR_PATH_NOT_FOUND));
 }
 
+// Writes of one batch to the same name go into one new file; the name keeps its
+// bytes until the commit moves the last ones over it. A move refused at the
+// commit is reported, and neither the name nor a new file is left changed.
+TEST_F(FileLayer, WriteBatchMovesEachFileOnceAtTheCommit) {
+  const std::string path = folder / "batch.pdb", held = folder / "held.pdb";
+  ASSERT_TRUE(WriteWholeFile(path, "old"));
+  ASSERT_TRUE(WriteWholeFile(held, "kept"));
+  FileWriteBatchBegin();
+  ASSERT_TRUE(FileWriteAll(path.c_str(), "first, longer", 13, &code));
+  ASSERT_TRUE(FileWriteAll(held.c_str(), "lost", 4, &code));
+  ASSERT_TRUE(FileWriteAll(path.c_str(), "second", 6, &code));
+  EXPECT_EQ(ReadWholeFile(path), "old");
+  HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  static ErrorCode reported;
+  reported = 0;
+  FileWriteBatchCommit([](ErrorCode failure) { return (reported = failure) == 0; });
+  CloseHandle(holder);
+  EXPECT_EQ(ReadWholeFile(path), "second");
+  EXPECT_EQ(ReadWholeFile(held), "kept");
+  EXPECT_NE(reported, 0u);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder / "~*").c_str(), &found);
+  EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "left behind: " << found.cFileName;
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
 TEST_F(FileLayer, AppendModeStartsAtTheEnd) {
   const std::string path = folder / "log.txt";
   ASSERT_TRUE(WriteWholeFile(path, "abc"));
