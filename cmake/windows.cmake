@@ -42,19 +42,20 @@ add_library(vexo_win OBJECT
   platform/file_last_error.cpp
   platform/file_layer_win.cpp
   platform/registry_win.cpp
-  shell/abort_retry_win.cpp
+  platform/process_state.cpp
   shell/command_line_win.cpp
   shell/dll_search_win.cpp
-  shell/error_report_win.cpp
   shell/instance_win.cpp
-  shell/process_state.cpp
   shell/startup_win.cpp
+  ui/abort_retry_win.cpp
   ui/backdrop_win.cpp
   ui/brush_cache.cpp
   ui/control_colour_win.cpp
   ui/dialog_procs_win.cpp
+  ui/error_report_win.cpp
   ui/window_builder_win.cpp
   ui/window_record.cpp
+  ui/window_rules_win.cpp
 )
 target_link_libraries(vexo_win PUBLIC vexo_core vexo_pcx user32 gdi32 advapi32 shell32 oleaut32)
 # The program's own code sees only what the oldest Windows of this build declares,

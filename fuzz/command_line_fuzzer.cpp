@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
+#include "base/message_lookup.h"
 #include "fuzz/fuzz_check.h"
 #include "shell/command_line.h"
-#include "shell/message_lookup.h"
 #include "tests/support/counting_heap.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "base/number_format.h"
 #include "palm/palm_database.h"
-#include "shell/number_format.h"
 
 namespace {
 

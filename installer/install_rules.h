@@ -8,6 +8,7 @@
 
 #include "archive/archive_format.h"
 #include "installer/component_table.h"
+#include "palm/palm_user.h"
 #include "resources/resource_ids.h"
 
 // The boxes the program ticks itself: no picture leads to them, and a handheld
@@ -31,7 +32,6 @@ bool IsVerifiedAtStart(const ArchiveEntry& entry);
 const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMask, std::size_t* index);
 
 // The entry's creator, the row index in four digits, ".pdb": "Vexo0007.pdb".
-constexpr std::size_t kComponentFileNameSize = 4 + 4 + 4 + 1;
 void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]);
 
 // Whether a file found in the Install folder is one of this game's databases

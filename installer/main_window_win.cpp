@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "archive/extract.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "installer/choice_marks.h"
 #include "installer/install_command.h"
 #include "installer/main_window_rows.h"
@@ -13,14 +15,12 @@
 #include "palm/palm_database.h"
 #include "palm/palm_user.h"
 #include "platform/file_layer.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/instance_win.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
 #include "ui/backdrop.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
+#include "ui/window_rules.h"
 
 namespace {
 

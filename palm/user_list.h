@@ -22,7 +22,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "shell/message_texts.h"
+#include "base/message_texts.h"
 
 constexpr std::size_t kUserNameSize = 260;
 constexpr std::uint32_t kMinUserListSize = 31;

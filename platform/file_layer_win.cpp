@@ -2,16 +2,16 @@
 
 #include <cstring>
 
-#include "shell/abort_retry.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
+#include "platform/process_state.h"
 
 HANDLE LastOpenedHandle;
 HANDLE ReaderSlot;
 HANDLE WriterSlot;
 std::uint8_t IoBuffer[kIoBufferSize];
 DWORD SavedPosition;
+IoErrorPrompt IoErrorPromptHook;
 char ResolvedName[kPathSize];
 FolderText CurrentFolderBase;
 
@@ -90,7 +90,7 @@ bool Guarded(HANDLE* holder, Attempt attempt, ErrorCode* code) {
     ErrorCode failure = attempt();
     if (failure == 0) return true;
     for (;;) {
-      if (IoError(failure) == IoAnswer::Abort) {
+      if (IoErrorPromptHook == nullptr || IoErrorPromptHook(failure) == IoAnswer::Abort) {
         CloseSlot(holder);
         *code = failure;
         return false;

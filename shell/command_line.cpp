@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/text_builder.h"
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 
 namespace {
 

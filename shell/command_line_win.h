@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-// /Install: show the Palm Setup dialog even when a device type is saved.
-extern std::uint32_t g_rerunSetupFlag;
 // /About: show the about text and end.
 extern std::uint32_t g_aboutFlag;
 

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "base/text_builder.h"
 #include "platform/file_names.h"
 #include "platform/system_function.h"
-#include "shell/text_builder.h"
 
 namespace {
 

@@ -4,16 +4,17 @@
 
 #include <cstring>
 
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "installer/main_window.h"
 #include "platform/ansi_names.h"
+#include "platform/process_state.h"
 #include "shell/command_line_win.h"
-#include "shell/error_report.h"
 #include "shell/instance_win.h"
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
+#include "ui/abort_retry.h"
 #include "ui/brush_cache.h"
+#include "ui/error_report.h"
 #include "ui/window_record.h"
 
 namespace {
@@ -81,6 +82,7 @@ bool ReadScreenResolution() {
 bool StartUp() {
   if (HandOverToRunningInstance()) return false;
   ResetProcessState();
+  IoErrorPromptHook = IoError;
   ReadFolder(GetWindowsDirectoryA, &g_windowsFolder);
   ReadFolder(GetSystemDirectoryA, &g_systemFolder);
   ErrorCode code = 0;

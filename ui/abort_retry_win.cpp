@@ -1,11 +1,11 @@
-#include "shell/abort_retry.h"
+#include "ui/abort_retry.h"
 
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
 #include "platform/file_last_error.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/error_report.h"
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
+#include "ui/error_report.h"
 #include "ui/message_map.h"
 
 namespace {
