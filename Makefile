@@ -9,6 +9,7 @@ WINGT_DIR  := $(BUILD)/win64-gtest
 JOBS       ?= $(shell nproc)
 CMAKE_TYPE ?= RelWithDebInfo
 
+FUZZ_DIR   := $(BUILD)/fuzz
 SAN_DIR    := $(BUILD)/host-sanitize
 SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
@@ -18,7 +19,7 @@ FUZZ_SECONDS ?= 60
 # x64 trees; the i686 tree takes the x64 tree's.
 BACKDROP_OPT := $(if $(VEXO_BACKDROP),-DVEXO_BACKDROP=$(abspath $(VEXO_BACKDROP)))
 
-.PHONY: all deps host win64 win32 win64-gtest sanitize release test demo fuzz bench clean
+.PHONY: all deps host win64 win32 win64-gtest sanitize fuzzers release test demo fuzz bench clean
 
 all: host win64 win32 win64-gtest
 
@@ -53,20 +54,27 @@ sanitize: deps
 	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" >/dev/null
 	cmake --build $(SAN_DIR) -j $(JOBS)
 
+# The libFuzzer harnesses, built by clang from the same CMake targets as the
+# corpus replay of the native tests; make test builds them, make fuzz runs them.
+fuzzers: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVEXO_FUZZ=ON -DVEXO_BUILD_TESTS=OFF >/dev/null
+	cmake --build $(FUZZ_DIR) --target fuzzers -j $(JOBS)
+
 # The shipped programs in dist/ (scripts/make-release); SIGN_CERT and SIGN_KEY
 # (PEM), or SIGN_PKCS12, sign them, SIGN_TIMESTAMP_URL time-stamps the signatures.
 release: deps
 	SIGN_CERT="$(SIGN_CERT)" SIGN_KEY="$(SIGN_KEY)" SIGN_PKCS12="$(SIGN_PKCS12)" SIGN_PASS_FILE="$(SIGN_PASS_FILE)" \
 	  SIGN_TIMESTAMP_URL="$(SIGN_TIMESTAMP_URL)" VEXO_BACKDROP="$(VEXO_BACKDROP)" JOBS=$(JOBS) scripts/make-release
 
-test: all sanitize release
+test: all sanitize fuzzers release
 	scripts/run-tests
 
 demo: all
 	scripts/demo
 
 # Each fuzzer for FUZZ_SECONDS (a minute by default), one after the other.
-fuzz: deps
+fuzz: fuzzers
 	fuzz/run-fuzzers $(FUZZ_SECONDS)
 
 # The benchmarks beside their baselines (bench/README.md); not part of make test.

@@ -40,16 +40,16 @@ void CheckRecord(const std::uint8_t* image, std::uint32_t size, const UserRecord
   FUZZ_CHECK(record.folder + record.folderLength <= image + size);
 }
 
-// A folder name that stays one folder below Palm Desktop's: no separator, no
-// zero byte, and something besides dots and blanks.
+// A folder name that stays one folder below Palm Desktop's and that Windows
+// opens as written: no separator, no zero byte, and no dot or blank at its end
+// (Windows would drop it, so "PlayerJ." names "PlayerJ"; "." and ".." end so too).
 bool StaysInside(const UserRecord& record) {
-  bool somethingElse = false;
   for (std::uint32_t i = 0; i < record.folderLength; ++i) {
     const char c = static_cast<char>(record.folder[i]);
     if (c == '\\' || c == '/' || c == ':' || c == 0) return false;
-    if (c != '.' && c != ' ') somethingElse = true;
   }
-  return somethingElse;
+  const char last = static_cast<char>(record.folder[record.folderLength - 1]);
+  return last != '.' && last != ' ';
 }
 
 }  // namespace
