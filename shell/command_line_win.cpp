@@ -36,6 +36,6 @@ const ArgumentHeap kArgumentHeap = {AllocateArgument, ReleaseArgument, UpperCase
 
 }  // namespace
 
-bool ParseCommandLine(const char** failure) {
+CommandLineOutcome ParseCommandLine(const char** failure) {
   return ParseCommandLineText(GetCommandLineA(), kSwitchTable, kParameterSlots, kArgumentHeap, failure);
 }

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
+#include "shell/command_line.h"
+
 // /About: show the about text and end.
 extern std::uint32_t g_aboutFlag;
 
-// Parses GetCommandLineA(); on failure `failure` is the text to show.
-bool ParseCommandLine(const char** failure);
+// Parses GetCommandLineA(); on refusal `failure` is the text to show.
+CommandLineOutcome ParseCommandLine(const char** failure);

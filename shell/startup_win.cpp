@@ -90,14 +90,15 @@ bool StartUp() {
   if (!ReadScreenResolution()) return false;
 
   const char* failure = nullptr;
-  if (!ParseCommandLine(&failure)) {
-    // "/?" reaches here as a failure with the about text: a help request, no error.
-    if (failure == text::kAbout) {
-      ShowInErrorBox(failure);
-    } else {
+  switch (ParseCommandLine(&failure)) {
+    case CommandLineOutcome::Parsed:
+      break;
+    case CommandLineOutcome::HelpRequested:
+      ShowInErrorBox(text::kAbout);
+      return false;
+    case CommandLineOutcome::Refused:
       ShowErrorText(failure);
-    }
-    return false;
+      return false;
   }
   if (g_aboutFlag != 0) {
     ShowInErrorBox(text::kAbout);

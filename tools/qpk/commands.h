@@ -1,6 +1,8 @@
 // The qpk commands. Each returns the process exit code: 0 when all is well, 1
-// when the work failed; messages go to `err`, results to `out`. With `strict`,
-// warnings fail the command too, and nothing is written.
+// when the work failed, 2 when the command line was wrong (as qpk's own usage
+// errors; RunExport for a level or language the game lacks); messages go to
+// `err`, results to `out`. With `strict`, warnings fail the command too, and
+// nothing is written.
 #pragma once
 
 #include <cstddef>
