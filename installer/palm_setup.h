@@ -5,11 +5,7 @@
 #include <cstdint>
 
 #include "base/error_code.h"
-
-enum : std::uint16_t {
-  kMonoMask = 0x4000,
-  kColourMask = 0x8000,
-};
+#include "installer/component_table.h"
 
 extern std::uint16_t DeviceMask;
 

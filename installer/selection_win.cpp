@@ -133,7 +133,7 @@ void ApplyInitialSelection() {
   char setup[16] = {};
   ReadSetting(kPalmSetupSetting, setup, sizeof setup);
   if (lstrcmpiA(setup, text::kNewSetup) != 0) return;
-  Tick(IDC_LANGUAGE_UK);
+  Tick(kDefaultLanguageBox);
   Tick(kCommonDataBox);
   Tick(DeviceMask == kColourMask ? kColourApplicationBox : kMonoApplicationBox);
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "installer/palm_setup.h"
+#include "installer/component_table.h"
 #include "tools/qpk/commands.h"
 #include "vexo_version.h"
 

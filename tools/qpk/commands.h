@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ int RunUnpack(const std::string& archive, const std::string& folder, bool force,
 struct ExportChoice {
   std::uint16_t deviceMask = 0;  // 0x8000 colour, 0x4000 black and white
   std::string levels;            // "1,3,5", "all", or empty: none
-  std::string languages = "UK";  // "UK,FR", "all", or empty: none
+  std::optional<std::string> languages;  // "UK,FR", "all", empty: none; unset: the installer's first choice
 };
 int RunExport(const std::string& archive, const std::string& folder, const ExportChoice& choice, bool force,
               std::ostream& out, std::ostream& err);
