@@ -15,8 +15,9 @@ SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-
 
 FUZZ_SECONDS ?= 60
 
-# Another backdrop picture: make VEXO_BACKDROP=path/to/picture.pcx. Given to the
-# x64 trees; the i686 tree takes the x64 tree's.
+# Another backdrop picture: make VEXO_BACKDROP=path/to/picture.pcx. Given to every
+# Windows tree alike; the i686 tree's same_resources test holds its program to
+# the x64 one's.
 BACKDROP_OPT := $(if $(VEXO_BACKDROP),-DVEXO_BACKDROP=$(abspath $(VEXO_BACKDROP)))
 
 .PHONY: all deps host win64 win32 win64-gtest sanitize fuzzers release test demo fuzz bench clean
@@ -46,7 +47,7 @@ win64-gtest: host
 win32: host
 	cmake -S . -B $(WIN32_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_BUILD_TESTS=OFF \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) \
-	  -DVEXO_X64_BUILD=$(abspath $(WIN64_DIR)) >/dev/null
+	  -DVEXO_X64_BUILD=$(abspath $(WIN64_DIR)) $(BACKDROP_OPT) >/dev/null
 	cmake --build $(WIN32_DIR) -j $(JOBS)
 
 # The native tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
