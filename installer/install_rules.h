@@ -32,8 +32,8 @@ constexpr bool IsNeededToStart(const ComponentRow& row) {
 constexpr ArchiveSelection kVerifiedAtStart = {kGameCreatorWord, 0xFFFFFFFF, 0, 0, ""};
 bool IsVerifiedAtStart(const ArchiveEntry& entry);
 
-// The row an entry installs as on this handheld (0x8000 colour, 0x4000 black and
-// white), with its index; nullptr when it has none or the row is for the other kind.
+// The row an entry installs as on this handheld (kColourMask or kMonoMask), with
+// its index; nullptr when it has none or the row is for the other kind.
 const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMask, std::size_t* index);
 
 // The entry's creator, the row index in four digits, ".pdb": "Vexo0007.pdb".

@@ -21,7 +21,7 @@ int RunUnpack(const std::string& archive, const std::string& folder, bool force,
 
 // A choice as the installer's window offers it.
 struct ExportChoice {
-  std::uint16_t deviceMask = 0;  // 0x8000 colour, 0x4000 black and white
+  std::uint16_t deviceMask = 0;  // kColourMask or kMonoMask
   std::string levels;            // "1,3,5", "all", or empty: none
   std::optional<std::string> languages;  // "UK,FR", "all", empty: none; unset: the installer's first choice
 };
