@@ -9,16 +9,18 @@ WINGT_DIR  := $(BUILD)/win64-gtest
 JOBS       ?= $(shell nproc)
 CMAKE_TYPE ?= RelWithDebInfo
 
+FUZZ_DIR   := $(BUILD)/fuzz
 SAN_DIR    := $(BUILD)/host-sanitize
 SAN_FLAGS  := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
 FUZZ_SECONDS ?= 60
 
-# Another backdrop picture: make VEXO_BACKDROP=path/to/picture.pcx. Given to the
-# x64 trees; the i686 tree takes the x64 tree's.
+# Another backdrop picture: make VEXO_BACKDROP=path/to/picture.pcx. Given to every
+# Windows tree alike; the i686 tree's same_resources test holds its program to
+# the x64 one's.
 BACKDROP_OPT := $(if $(VEXO_BACKDROP),-DVEXO_BACKDROP=$(abspath $(VEXO_BACKDROP)))
 
-.PHONY: all deps host win64 win32 win64-gtest sanitize release test demo fuzz bench clean
+.PHONY: all deps host win64 win32 win64-gtest sanitize fuzzers release test demo fuzz bench clean
 
 all: host win64 win32 win64-gtest
 
@@ -45,7 +47,7 @@ win64-gtest: host
 win32: host
 	cmake -S . -B $(WIN32_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_BUILD_TESTS=OFF \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) \
-	  -DVEXO_X64_BUILD=$(abspath $(WIN64_DIR)) >/dev/null
+	  -DVEXO_X64_BUILD=$(abspath $(WIN64_DIR)) $(BACKDROP_OPT) >/dev/null
 	cmake --build $(WIN32_DIR) -j $(JOBS)
 
 # The native tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -53,20 +55,27 @@ sanitize: deps
 	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" >/dev/null
 	cmake --build $(SAN_DIR) -j $(JOBS)
 
+# The libFuzzer harnesses, built by clang from the same CMake targets as the
+# corpus replay of the native tests; make test builds them, make fuzz runs them.
+fuzzers: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVEXO_FUZZ=ON -DVEXO_BUILD_TESTS=OFF >/dev/null
+	cmake --build $(FUZZ_DIR) --target fuzzers -j $(JOBS)
+
 # The shipped programs in dist/ (scripts/make-release); SIGN_CERT and SIGN_KEY
 # (PEM), or SIGN_PKCS12, sign them, SIGN_TIMESTAMP_URL time-stamps the signatures.
 release: deps
 	SIGN_CERT="$(SIGN_CERT)" SIGN_KEY="$(SIGN_KEY)" SIGN_PKCS12="$(SIGN_PKCS12)" SIGN_PASS_FILE="$(SIGN_PASS_FILE)" \
 	  SIGN_TIMESTAMP_URL="$(SIGN_TIMESTAMP_URL)" VEXO_BACKDROP="$(VEXO_BACKDROP)" JOBS=$(JOBS) scripts/make-release
 
-test: all sanitize release
+test: all sanitize fuzzers release
 	scripts/run-tests
 
 demo: all
 	scripts/demo
 
 # Each fuzzer for FUZZ_SECONDS (a minute by default), one after the other.
-fuzz: deps
+fuzz: fuzzers
 	fuzz/run-fuzzers $(FUZZ_SECONDS)
 
 # The benchmarks beside their baselines (bench/README.md); not part of make test.

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "archive/archive_key.h"
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 ArchiveEntry ArchiveDirectory[kMaxArchiveEntries + 1];
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "archive/archive_format.h"
+#include "base/error_code.h"
 #include "platform/file_names.h"
-#include "shell/error_code.h"
 
 // Set by the caller before Extract.
 extern char ArchiveName[kPathSize];

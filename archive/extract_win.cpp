@@ -4,10 +4,10 @@
 
 #include <windows.h>
 
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "platform/file_layer.h"
-#include "shell/error_report.h"
-#include "shell/message_texts.h"
-#include "shell/text_builder.h"
+#include "ui/error_report.h"
 
 char ArchiveName[kPathSize];
 char TargetFolder[kPathSize];

@@ -13,7 +13,7 @@
 #include "archive/extract.h"
 #include "installer/main_window.h"
 #include "platform/file_layer.h"
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 
 namespace {
 

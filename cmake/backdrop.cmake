@@ -4,13 +4,6 @@
 
 set(VEXO_BACKDROP "${CMAKE_SOURCE_DIR}/resources/backdrop.pcx" CACHE FILEPATH
   "The 1024 x 768, 256-colour PCX picture built into the program as the main window's backdrop")
-# The i686 tree carries the picture of the x64 tree it is compared with, so the
-# option is given once, to the x64 tree (make VEXO_BACKDROP=...).
-if(VEXO_X64_BUILD AND EXISTS "${VEXO_X64_BUILD}/CMakeCache.txt")
-  load_cache("${VEXO_X64_BUILD}" READ_WITH_PREFIX X64_ VEXO_BACKDROP)
-  set(VEXO_BACKDROP "${X64_VEXO_BACKDROP}" CACHE FILEPATH
-    "The 1024 x 768, 256-colour PCX picture built into the program as the main window's backdrop" FORCE)
-endif()
 include(${CMAKE_SOURCE_DIR}/cmake/check_backdrop.cmake)
 vexo_check_backdrop("${VEXO_BACKDROP}")
 

@@ -72,6 +72,10 @@ if(VEXO_BUILD_TESTS)
     tests/support/pe_resources.cpp)
   target_link_libraries(built_dialog_tests PRIVATE vexo_core GTest::gtest_main)
 
+  # Includes run downward between the program's folders (README, Layout).
+  add_test(NAME native.include_layers COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-layers ${CMAKE_SOURCE_DIR})
+  set_tests_properties(native.include_layers PROPERTIES LABELS native)
+
   add_test(NAME native.backdrop_option COMMAND sh ${CMAKE_SOURCE_DIR}/tests/unit/backdrop_option_check.sh
     ${CMAKE_SOURCE_DIR}/cmake/check_backdrop.cmake ${CMAKE_SOURCE_DIR}/resources/backdrop.pcx
     ${CMAKE_BINARY_DIR}/backdrop_option_scratch)

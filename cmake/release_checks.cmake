@@ -26,7 +26,7 @@ add_test(NAME release.version COMMAND ${CMAKE_SOURCE_DIR}/tests/release/version_
   ${VEXO_RELEASE_DIR}/qpk-linux-x86_64 ${VEXO_RELEASE_PROGRAMS})
 set(VEXO_RELEASE_TESTS release.imports release.subsystem_version release.manifest release.hardening release.version)
 
-if(VEXO_X64_BUILD)
+if(VEXO_TREE_ROLE STREQUAL "i686")
   add_test(NAME release.same_resources COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-same-resources
     ${VEXO_RELEASE_INSTALLER} ${VEXO_RELEASE_DIR}/VexoLoad-x64.exe)
   list(APPEND VEXO_RELEASE_TESTS release.same_resources)

@@ -12,7 +12,7 @@
 
 #include "archive/archive_format.h"
 #include "fuzz/fuzz_check.h"
-#include "palm/palm_database.h"
+#include "installer/install_rules.h"
 #include "tools/qpk/loaded_archive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   LoadedArchive loaded;
   FUZZ_CHECK(ParseArchive(std::vector<std::uint8_t>(data, data + size), &loaded));
 
-  const ArchiveSelection startUp = {kGameCreatorWord, 0xFFFFFFFF, 0, 0, ""};
+  const ArchiveSelection& startUp = kVerifiedAtStart;
   std::vector<bool> verified(count, false);
   for (std::uint32_t i = 0; i < count; ++i) {
     if (IsSelected(directory[i], startUp)) verified[i] = VerifyEntryData(block.data(), directory[i]);

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
+#include "base/message_lookup.h"
 #include "fuzz/fuzz_check.h"
 #include "shell/command_line.h"
-#include "shell/message_lookup.h"
 #include "tests/support/counting_heap.h"
 
 namespace {
@@ -47,10 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   g_live = 0;
   const char* failure = nullptr;
-  const bool ok = ParseCommandLineText(line.get(), switches, slots, kHeap, &failure);
+  const CommandLineOutcome outcome = ParseCommandLineText(line.get(), switches, slots, kHeap, &failure);
   FUZZ_CHECK(g_live == 0);
-  if (!ok) {
-    FUZZ_CHECK(failure != nullptr);
+  FUZZ_CHECK((outcome == CommandLineOutcome::Refused) == (failure != nullptr));
+  if (outcome == CommandLineOutcome::HelpRequested) return 0;
+  if (outcome == CommandLineOutcome::Refused) {
     FUZZ_CHECK(std::memchr(failure, 0, kMessageBufferSize) != nullptr);
     return 0;
   }

@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/message_table.h"
+#include "base/message_texts.h"
 #include "fuzz/fuzz_check.h"
-#include "shell/message_table.h"
-#include "shell/message_texts.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "archive/extract.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "installer/install_rules.h"
 #include "installer/main_window.h"
 #include "installer/palm_setup.h"
@@ -10,10 +12,8 @@
 #include "installer/settings.h"
 #include "palm/palm_user.h"
 #include "platform/file_layer.h"
-#include "shell/error_report.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
+#include "platform/process_state.h"
+#include "ui/error_report.h"
 
 namespace {
 

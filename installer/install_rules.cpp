@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "base/number_format.h"
 #include "palm/palm_database.h"
 #include "platform/file_names.h"
-#include "shell/number_format.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ constexpr std::uint32_t kMinGameFileSize = 76;
 
 }  // namespace
 
-bool IsVerifiedAtStart(const ArchiveEntry& entry) { return std::memcmp(entry.creator, kGameCreator, 4) == 0; }
+bool IsVerifiedAtStart(const ArchiveEntry& entry) { return IsSelected(entry, kVerifiedAtStart); }
 
 const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMask, std::size_t* index) {
   const ComponentRow* row = FindComponentRow(entry.type, entry.name, kEntryNameSize, index);

@@ -8,6 +8,8 @@
 
 #include "archive/archive_format.h"
 #include "installer/component_table.h"
+#include "palm/palm_database.h"
+#include "palm/palm_user.h"
 #include "resources/resource_ids.h"
 
 // The boxes the program ticks itself: no picture leads to them, and a handheld
@@ -17,21 +19,24 @@ enum : std::uint8_t {
   kColourApplicationBox = IDC_COLOUR_APPLICATION,
   kMonoApplicationBox = IDC_MONO_APPLICATION,
 };
+// The language a new setup ticks, and qpk export's when none is given.
+constexpr std::uint8_t kDefaultLanguageBox = IDC_LANGUAGE_UK;
 constexpr bool IsNeededToStart(const ComponentRow& row) {
   return row.checkBox == kCommonDataBox || row.checkBox == kColourApplicationBox ||
          row.checkBox == kMonoApplicationBox;
 }
 
 // The entries the start-up verification passes over, and so the only ones
-// Install may write: those of the game's creator.
+// Install may write: those of the game's creator. An entry of another creator
+// that matches a row is refused when Install comes to write it.
+constexpr ArchiveSelection kVerifiedAtStart = {kGameCreatorWord, 0xFFFFFFFF, 0, 0, ""};
 bool IsVerifiedAtStart(const ArchiveEntry& entry);
 
-// The row an entry installs as on this handheld (0x8000 colour, 0x4000 black and
-// white), with its index; nullptr when it has none or the row is for the other kind.
+// The row an entry installs as on this handheld (kColourMask or kMonoMask), with
+// its index; nullptr when it has none or the row is for the other kind.
 const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMask, std::size_t* index);
 
 // The entry's creator, the row index in four digits, ".pdb": "Vexo0007.pdb".
-constexpr std::size_t kComponentFileNameSize = 4 + 4 + 4 + 1;
 void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]);
 
 // Whether a name is one Install gives a component: "Vexo", four digits, ".pdb".

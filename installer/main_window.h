@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/error_code.h"
+#include "base/error_code.h"
 
 // Creates and prepares the main window and shows it; on failure `code` is what
 // start-up shows (0: nothing).

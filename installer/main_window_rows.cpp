@@ -1,7 +1,7 @@
 #include "installer/main_window_rows.h"
 
+#include "base/message_texts.h"
 #include "resources/resource_ids.h"
-#include "shell/message_texts.h"
 
 namespace {
 constexpr std::int32_t kBackdropRows = 768;

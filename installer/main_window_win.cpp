@@ -5,22 +5,22 @@
 #include <cstring>
 
 #include "archive/extract.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "installer/choice_marks.h"
 #include "installer/install_command.h"
+#include "installer/install_rules.h"
 #include "installer/main_window_rows.h"
 #include "installer/palm_setup.h"
 #include "installer/selection.h"
-#include "palm/palm_database.h"
 #include "palm/palm_user.h"
 #include "platform/file_layer.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/instance_win.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
 #include "ui/backdrop.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
+#include "ui/window_rules.h"
 
 namespace {
 
@@ -108,7 +108,8 @@ bool CheckForArchive(ErrorCode* code) {
 bool VerifyArchive(ErrorCode* code) {
   std::strcpy(ArchiveName, kArchiveFile);
   TargetFolder[0] = 0;
-  return Extract(kGameCreatorWord, 0xFFFFFFFF, 0, 0, nullptr, code);
+  return Extract(kVerifiedAtStart.creatorValue, kVerifiedAtStart.creatorMask, kVerifiedAtStart.typeValue,
+                 kVerifiedAtStart.typeMask, nullptr, code);
 }
 
 bool SetUpMainWindow(ErrorCode* code) {

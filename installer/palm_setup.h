@@ -4,14 +4,13 @@
 
 #include <cstdint>
 
-#include "shell/error_code.h"
-
-enum : std::uint16_t {
-  kMonoMask = 0x4000,
-  kColourMask = 0x8000,
-};
+#include "base/error_code.h"
+#include "installer/component_table.h"
 
 extern std::uint16_t DeviceMask;
+
+// /Install: show the Palm Setup dialog even when a device type is saved.
+extern std::uint32_t g_rerunSetupFlag;
 
 // Sets the device mask, showing the dialog when no type is saved or /Install
 // asked for it; fails with 0x20000129 when the user cancels.

@@ -2,16 +2,16 @@
 
 #include <windows.h>
 
+#include "base/message_texts.h"
 #include "installer/settings.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/command_line_win.h"
-#include "shell/instance_win.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
+#include "ui/window_rules.h"
 
 std::uint16_t DeviceMask;
+std::uint32_t g_rerunSetupFlag;
 
 const char* const DeviceModelList[] = {
     "#<Other>",

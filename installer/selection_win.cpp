@@ -2,21 +2,21 @@
 
 #include <cstring>
 
+#include "archive/extract.h"
+#include "base/message_texts.h"
+#include "base/number_format.h"
+#include "base/text_builder.h"
 #include "installer/choice_marks.h"
 #include "installer/component_table.h"
 #include "installer/install_rules.h"
 #include "installer/palm_setup.h"
 #include "installer/settings.h"
-#include "archive/extract.h"
 #include "palm/palm_database.h"
 #include "palm/palm_user.h"
 #include "platform/ansi_names.h"
 #include "platform/file_identity.h"
 #include "platform/file_layer.h"
 #include "resources/resource_ids.h"
-#include "shell/message_texts.h"
-#include "shell/number_format.h"
-#include "shell/text_builder.h"
 #include "ui/backdrop.h"
 #include "ui/control_descriptor.h"
 #include "ui/window_record.h"
@@ -134,7 +134,7 @@ void ApplyInitialSelection() {
   char setup[16] = {};
   ReadSetting(kPalmSetupSetting, setup, sizeof setup);
   if (lstrcmpiA(setup, text::kNewSetup) != 0) return;
-  Tick(IDC_LANGUAGE_UK);
+  Tick(kDefaultLanguageBox);
   Tick(kCommonDataBox);
   Tick(DeviceMask == kColourMask ? kColourApplicationBox : kMonoApplicationBox);
 }

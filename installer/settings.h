@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/error_code.h"
+#include "base/error_code.h"
 
 constexpr char kPalmTypeSetting[] = "Settings\\\\Palm Type";
 constexpr char kPalmSetupSetting[] = "Settings\\\\Palm Setup";

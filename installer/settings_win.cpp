@@ -4,9 +4,9 @@
 
 #include <cstring>
 
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "platform/registry.h"
-#include "shell/message_texts.h"
-#include "shell/text_builder.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 class CountedReader {
  public:

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 bool ReadPalmHeader(const std::uint8_t* bytes, std::size_t size, PalmDatabaseHeader* header) {
   if (size < kPalmHeaderSize) return false;

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/error_code.h"
 #include "platform/file_names.h"
-#include "shell/error_code.h"
 
 struct PalmUser {
   std::uint32_t id;
@@ -19,6 +19,9 @@ struct PalmUser {
 extern PalmUser MainPalmUser;
 // The user folder, "\Install" and a final backslash.
 extern char InstallFolder[kPathSize];
+// A component's file name there: its creator, the row index in four digits,
+// ".pdb" ("Vexo0007.pdb").
+constexpr std::size_t kComponentFileNameSize = 4 + 4 + 4 + 1;
 constexpr std::size_t kInstallFlagNameSize = 48;
 extern char InstallFlagName[kInstallFlagNameSize];
 

@@ -5,16 +5,15 @@
 
 #include <cstring>
 
-#include "installer/install_rules.h"
+#include "base/message_texts.h"
+#include "base/number_format.h"
+#include "base/text_builder.h"
 #include "palm/user_list.h"
 #include "platform/ansi_chars.h"
 #include "platform/ansi_names.h"
 #include "platform/file_layer.h"
+#include "platform/process_state.h"
 #include "platform/registry.h"
-#include "shell/message_texts.h"
-#include "shell/number_format.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
 
 PalmUser MainPalmUser;
 char InstallFolder[kPathSize];

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "base/byte_order.h"
 #include "palm/palm_database.h"
-#include "shell/byte_order.h"
 
 namespace {
 

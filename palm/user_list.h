@@ -22,8 +22,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/message_texts.h"
 #include "platform/ansi_chars.h"
-#include "shell/message_texts.h"
 
 constexpr std::size_t kUserNameSize = 260;
 constexpr std::uint32_t kMinUserListSize = 31;

@@ -1,7 +1,7 @@
 #include "palm/user_list_writer.h"
 
+#include "base/byte_order.h"
 #include "palm/user_list.h"
-#include "shell/byte_order.h"
 
 namespace {
 

@@ -7,15 +7,8 @@
 
 namespace {
 
-using FinalPathFn = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
-using SetFileInfoFn = BOOL(WINAPI*)(HANDLE, int, LPVOID, DWORD);
-using NtSetInformationFileFn = LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int);
-
-// Vista and later; XP has neither.
-FinalPathFn FinalPathFunction() { return SystemFunction<FinalPathFn>("kernel32.dll", "GetFinalPathNameByHandleW"); }
-
 bool FinalPath(HANDLE handle, wchar_t (&out)[kFinalPathSize]) {
-  const FinalPathFn finalPath = FinalPathFunction();
+  const auto finalPath = system_function::GetFinalPathNameByHandleW();
   const DWORD length = finalPath(handle, out, kFinalPathSize, 0);
   return length > 0 && length < kFinalPathSize;
 }
@@ -24,7 +17,7 @@ bool FinalPath(HANDLE handle, wchar_t (&out)[kFinalPathSize]) {
 
 bool FinalFolderPath(const char* folder, wchar_t (&out)[kFinalPathSize]) {
   out[0] = 0;
-  if (FinalPathFunction() == nullptr) return true;
+  if (system_function::GetFinalPathNameByHandleW() == nullptr) return true;
   HANDLE handle = CreateFileA(folder, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
@@ -51,12 +44,10 @@ bool IsFileNamedIn(HANDLE file, const wchar_t (&folder)[kFinalPathSize], const c
 
 bool DeleteOpenedFile(HANDLE file) {
   BOOLEAN dispose = TRUE;
-  const auto setInfo = SystemFunction<SetFileInfoFn>("kernel32.dll", "SetFileInformationByHandle");
-  constexpr int kFileDispositionInfo = 4;
+  const auto setInfo = system_function::SetFileInformationByHandle();
   if (setInfo != nullptr) return setInfo(file, kFileDispositionInfo, &dispose, sizeof dispose) != 0;
   // XP: the native call that the Vista function wraps.
-  const auto setNative = SystemFunction<NtSetInformationFileFn>("ntdll.dll", "NtSetInformationFile");
-  constexpr int kFileDispositionInformation = 13;
+  const auto setNative = system_function::NtSetInformationFile();
   ULONG_PTR status[2] = {};
   return setNative != nullptr && setNative(file, status, &dispose, sizeof dispose, kFileDispositionInformation) >= 0;
 }

@@ -2,6 +2,6 @@
 // Abort/Retry prompt shows its text.
 #pragma once
 
-#include "shell/error_code.h"
+#include "base/error_code.h"
 
 extern ErrorCode FileLastError;

@@ -8,11 +8,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/error_code.h"
 #include "platform/file_last_error.h"
 #include "platform/file_names.h"
-#include "shell/error_code.h"
 
 constexpr std::size_t kIoBufferSize = 8192;
+
+// The question a failed transfer puts to the user. Start-up hands the file layer
+// the Abort/Retry prompt, which sits above it; without one a failure aborts.
+enum class IoAnswer { Abort, Retry };
+using IoErrorPrompt = IoAnswer (*)(ErrorCode code);
+extern IoErrorPrompt IoErrorPromptHook;
 
 enum : std::uint32_t {
   ModeRead = 0x3D00,

@@ -2,18 +2,18 @@
 
 #include <cstring>
 
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "platform/ansi_chars.h"
 #include "platform/ansi_names.h"
-#include "shell/abort_retry.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
+#include "platform/process_state.h"
 
 HANDLE LastOpenedHandle;
 HANDLE ReaderSlot;
 HANDLE WriterSlot;
 std::uint8_t IoBuffer[kIoBufferSize];
 DWORD SavedPosition;
+IoErrorPrompt IoErrorPromptHook;
 char ResolvedName[kPathSize];
 FolderText CurrentFolderBase;
 
@@ -94,6 +94,11 @@ bool ReturnTo(HANDLE file, DWORD position) {
   return MovedTo(SetFilePointer(file, static_cast<LONG>(position), &high, FILE_BEGIN));
 }
 
+// Asks Abort or Retry about a failed transfer; without a prompt the answer is Abort.
+bool AnsweredAbort(ErrorCode failure) {
+  return IoErrorPromptHook == nullptr || IoErrorPromptHook(failure) == IoAnswer::Abort;
+}
+
 // Save the position, attempt, and on failure ask: Retry goes back to the saved
 // position and attempts again, Abort closes the file and clears its holder.
 template <typename Attempt>
@@ -104,7 +109,7 @@ bool Guarded(HANDLE* holder, Attempt attempt, ErrorCode* code) {
     ErrorCode failure = attempt();
     if (failure == 0) return true;
     for (;;) {
-      if (IoError(failure) == IoAnswer::Abort) {
+      if (AnsweredAbort(failure)) {
         CloseSlot(holder);
         *code = failure;
         return false;
@@ -174,7 +179,7 @@ bool MoveIntoPlace(const char* temp, const char* target, ErrorCode* code) {
       if ((failure != ERROR_SHARING_VIOLATION && failure != ERROR_ACCESS_DENIED) || waits == kMoveWaits) break;
       Sleep(kMoveWaitStep);
     }
-    if (IoError(failure) == IoAnswer::Abort) {
+    if (AnsweredAbort(failure)) {
       Fail(failure, code);
       return false;
     }

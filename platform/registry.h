@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/error_code.h"
 #include "platform/value_path.h"
-#include "shell/error_code.h"
 
 enum : std::uint32_t {
   kCreateKeys = 0x1,   // create a missing component (open failed with 2 or 1010)

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
+#include "base/message_texts.h"
+#include "platform/process_state.h"
 
 char RegistryString[kRegistryStringSize];
 DWORD RegistryDataSize;

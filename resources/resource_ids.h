@@ -9,6 +9,12 @@
 #define IDR_BACKDROP 1010
 #define IDR_MESSAGE_TABLE 1024
 
+/* The Abort/Retry prompt. */
+#define IDC_PROMPT_RETRY 101
+#define IDC_PROMPT_ABORT 102
+#define IDC_PROMPT_FAILURE 103
+#define IDC_PROMPT_QUESTION 104
+
 /* The main window. The language boxes and the level boxes run on without a
    gap, as do their pictures: the command map and the picture map follow them. */
 #define IDC_LANGUAGE_UK 0x65

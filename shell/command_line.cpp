@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/text_builder.h"
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 
 namespace {
 
@@ -159,20 +159,18 @@ bool ApplySwitch(const SwitchRow& row, std::size_t i, ArgumentList& list, const 
   return true;
 }
 
-bool ApplySwitches(const SwitchRow* switches, const ArgumentHeap& heap, ArgumentList& list, const char** failure) {
+CommandLineOutcome ApplySwitches(const SwitchRow* switches, const ArgumentHeap& heap, ArgumentList& list,
+                                 const char** failure) {
   for (std::size_t i = 0; i < g_argumentCount; ++i) {
     const char* argument = g_arguments[i];
     if (argument == nullptr || !IsSwitch(argument)) continue;
-    if (argument[1] == '?' && argument[2] == 0) {
-      *failure = text::kAbout;
-      return false;
-    }
+    if (argument[1] == '?' && argument[2] == 0) return CommandLineOutcome::HelpRequested;
     const SwitchRow* row = MatchSwitch(argument, switches, heap);
     if (row == nullptr) continue;
     list.Release(i);
-    if (!ApplySwitch(*row, i, list, failure)) return false;
+    if (!ApplySwitch(*row, i, list, failure)) return CommandLineOutcome::Refused;
   }
-  return true;
+  return CommandLineOutcome::Parsed;
 }
 
 bool FillParameters(const ParameterSlot* slots, const char** failure) {
@@ -199,22 +197,24 @@ bool FillParameters(const ParameterSlot* slots, const char** failure) {
 
 }  // namespace
 
-bool ParseCommandLineText(const char* commandLine, const SwitchRow* switches, const ParameterSlot* slots,
-                          const ArgumentHeap& heap, const char** failure) {
+CommandLineOutcome ParseCommandLineText(const char* commandLine, const SwitchRow* switches,
+                                        const ParameterSlot* slots, const ArgumentHeap& heap, const char** failure) {
   for (const SwitchRow* row = switches; row->name != nullptr; ++row) {
     std::memcpy(row->target, &row->initial, sizeof row->initial);
   }
   if (!CopyText(g_workBuffer, kCommandLineBufferSize, commandLine)) {
     *failure = ComposeWithSyntax(text::kCommandLineTooLong);
-    return false;
+    return CommandLineOutcome::Refused;
   }
   for (char* c = g_workBuffer; *c != 0; ++c) {
     if (*c == '\t') *c = ' ';
   }
   char* text = TrimBlanks(g_workBuffer);
-  if (*text == 0) return true;
+  if (*text == 0) return CommandLineOutcome::Parsed;
 
   ArgumentList list(heap);
-  return SplitArguments(text, heap, failure) && ApplySwitches(switches, heap, list, failure) &&
-         FillParameters(slots, failure);
+  if (!SplitArguments(text, heap, failure)) return CommandLineOutcome::Refused;
+  const CommandLineOutcome switched = ApplySwitches(switches, heap, list, failure);
+  if (switched != CommandLineOutcome::Parsed) return switched;
+  return FillParameters(slots, failure) ? CommandLineOutcome::Parsed : CommandLineOutcome::Refused;
 }

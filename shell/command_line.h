@@ -39,7 +39,13 @@ struct ArgumentHeap {
   void (*upperCase)(char* text);
 };
 
-// Parses `commandLine`. On failure `failure` points at the text to show: a fixed
+enum class CommandLineOutcome {
+  Parsed,
+  HelpRequested,  // "/?" or "-?": the caller shows the about text; parsing stops there
+  Refused,        // `failure` points at the text to show
+};
+
+// Parses `commandLine`. On refusal `failure` points at the text to show: a fixed
 // text, or one composed in the shared message buffer.
-bool ParseCommandLineText(const char* commandLine, const SwitchRow* switches, const ParameterSlot* slots,
-                          const ArgumentHeap& heap, const char** failure);
+CommandLineOutcome ParseCommandLineText(const char* commandLine, const SwitchRow* switches,
+                                        const ParameterSlot* slots, const ArgumentHeap& heap, const char** failure);

@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "installer/palm_setup.h"
+#include "platform/process_state.h"
 #include "shell/command_line.h"
-#include "shell/process_state.h"
 
-std::uint32_t g_rerunSetupFlag;
 std::uint32_t g_aboutFlag;
 
 namespace {
@@ -36,6 +36,6 @@ const ArgumentHeap kArgumentHeap = {AllocateArgument, ReleaseArgument, UpperCase
 
 }  // namespace
 
-bool ParseCommandLine(const char** failure) {
+CommandLineOutcome ParseCommandLine(const char** failure) {
   return ParseCommandLineText(GetCommandLineA(), kSwitchTable, kParameterSlots, kArgumentHeap, failure);
 }

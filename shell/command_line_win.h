@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-// /Install: show the Palm Setup dialog even when a device type is saved.
-extern std::uint32_t g_rerunSetupFlag;
+#include "shell/command_line.h"
+
 // /About: show the about text and end.
 extern std::uint32_t g_aboutFlag;
 
-// Parses GetCommandLineA(); on failure `failure` is the text to show.
-bool ParseCommandLine(const char** failure);
+// Parses GetCommandLineA(); on refusal `failure` is the text to show.
+CommandLineOutcome ParseCommandLine(const char** failure);

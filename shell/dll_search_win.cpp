@@ -2,15 +2,11 @@
 
 #include <windows.h>
 
+#include "base/text_builder.h"
 #include "platform/file_names.h"
 #include "platform/system_function.h"
-#include "shell/text_builder.h"
 
 namespace {
-
-using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-using SetDllDirectoryFn = BOOL(WINAPI*)(LPCSTR);
-constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 
 // DLLs that system code (the shell, the dialog manager, theming) loads by bare
 // name and that are not KnownDLLs. Where the search cannot be narrowed, each is
@@ -26,11 +22,11 @@ constexpr const char* kSystemDlls[] = {
 
 void NarrowDllSearch() {
   // Vista with KB2533623 and every later Windows: the System folder only.
-  const auto setDefault = SystemFunction<SetDefaultDllDirectoriesFn>("kernel32.dll", "SetDefaultDllDirectories");
-  if (setDefault != nullptr && setDefault(kSearchSystem32)) return;
+  const auto setDefault = system_function::SetDefaultDllDirectories();
+  if (setDefault != nullptr && setDefault(kLoadLibrarySearchSystem32)) return;
   // XP SP3 and unpatched Vista: drop the current folder from the search, then
   // take the DLLs that would be looked for beside the program from the System folder.
-  const auto setDirectory = SystemFunction<SetDllDirectoryFn>("kernel32.dll", "SetDllDirectoryA");
+  const auto setDirectory = system_function::SetDllDirectoryA();
   if (setDirectory != nullptr) setDirectory("");
   char system[kPathSize];
   const UINT length = GetSystemDirectoryA(system, sizeof system);

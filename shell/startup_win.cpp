@@ -4,17 +4,18 @@
 
 #include <cstring>
 
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
+#include "base/text_builder.h"
 #include "installer/main_window.h"
 #include "platform/ansi_chars.h"
 #include "platform/ansi_names.h"
+#include "platform/process_state.h"
 #include "shell/command_line_win.h"
-#include "shell/error_report.h"
 #include "shell/instance_win.h"
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
-#include "shell/text_builder.h"
+#include "ui/abort_retry.h"
 #include "ui/brush_cache.h"
+#include "ui/error_report.h"
 #include "ui/window_record.h"
 
 namespace {
@@ -83,6 +84,7 @@ bool ReadScreenResolution() {
 bool StartUp() {
   if (HandOverToRunningInstance()) return false;
   ResetProcessState();
+  IoErrorPromptHook = IoError;
   ReadFolder(GetWindowsDirectoryA, &g_windowsFolder);
   ReadFolder(GetSystemDirectoryA, &g_systemFolder);
   ErrorCode code = 0;
@@ -90,14 +92,15 @@ bool StartUp() {
   if (!ReadScreenResolution()) return false;
 
   const char* failure = nullptr;
-  if (!ParseCommandLine(&failure)) {
-    // "/?" reaches here as a failure with the about text: a help request, no error.
-    if (failure == text::kAbout) {
-      ShowInErrorBox(failure);
-    } else {
+  switch (ParseCommandLine(&failure)) {
+    case CommandLineOutcome::Parsed:
+      break;
+    case CommandLineOutcome::HelpRequested:
+      ShowInErrorBox(text::kAbout);
+      return false;
+    case CommandLineOutcome::Refused:
       ShowErrorText(failure);
-    }
-    return false;
+      return false;
   }
   if (g_aboutFlag != 0) {
     ShowInErrorBox(text::kAbout);

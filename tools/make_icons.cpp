@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 #include "tools/tool_arguments.h"
 
 namespace {

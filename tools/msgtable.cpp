@@ -2,8 +2,8 @@
 // own list of message texts, so the resource and the code can never disagree.
 #include <cstdio>
 
-#include "shell/message_table.h"
-#include "shell/message_texts.h"
+#include "base/message_table.h"
+#include "base/message_texts.h"
 #include "tools/tool_arguments.h"
 
 int main(int argc, char** argv) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "installer/palm_setup.h"
+#include "installer/component_table.h"
 #include "tools/qpk/commands.h"
 #include "vexo_version.h"
 
@@ -17,10 +17,28 @@ int _dowildcard = -1;
 
 namespace {
 
+struct Arguments {
+  std::vector<std::string> operands;
+  bool strict = false, force = false, colour = false, mono = false;
+  bool levelsGiven = false, languagesGiven = false;
+  std::string levels, languages;
+};
+
+struct Command;
+// Runs the command with its parsed arguments; returns the exit code.
+using Handler = int (*)(const Command& command, const Arguments& args);
+
+int Pack(const Command& command, const Arguments& args);
+int List(const Command& command, const Arguments& args);
+int Verify(const Command& command, const Arguments& args);
+int Unpack(const Command& command, const Arguments& args);
+int Export(const Command& command, const Arguments& args);
+
 struct Command {
   const char* name;
   const char* usage;
   const char* options;  // the options it takes, separated by blanks
+  Handler handler;
 };
 
 constexpr Command kCommands[] = {
@@ -29,29 +47,29 @@ constexpr Command kCommands[] = {
      "           pack Palm databases into a new archive; warns about each database the installer\n"
      "           will not install as it should and about a handheld kind left without an application\n"
      "           or common database\n",
-     "--strict"},
+     "--strict", Pack},
     {"list",
      "       qpk list ARCHIVE [--strict]\n"
      "           one line per entry: index, name, creator, type, size, checksum and what the\n"
      "           installer will do with it; then the warnings\n",
-     "--strict"},
+     "--strict", List},
     {"verify",
      "       qpk verify ARCHIVE [--strict]\n"
      "           check what the installer checks: the layout, entries that share no data bytes,\n"
      "           every checksum; then the warnings\n",
-     "--strict"},
+     "--strict", Verify},
     {"unpack",
      "       qpk unpack ARCHIVE FOLDER [--force]\n"
      "           write every entry's database into FOLDER under its database name; --force\n"
      "           replaces files already there\n",
-     "--force"},
+     "--force", Unpack},
     {"export",
      "       qpk export ARCHIVE FOLDER --colour|--mono [--levels 1,3,5|all] [--languages UK,FR|all] [--force]\n"
      "           write into FOLDER the files the installer puts into the Install folder for this\n"
      "           choice, named and made as it makes them: the application and common database of\n"
      "           that handheld, the levels (default none) and languages (default UK); --force\n"
      "           writes into a folder that is not empty\n",
-     "--colour --mono --levels --languages --force"},
+     "--colour --mono --levels --languages --force", Export},
 };
 
 constexpr char kFooter[] =
@@ -87,13 +105,6 @@ bool TakesOption(const Command& command, std::string_view option) {
   return list.find(" " + std::string(option) + " ") != std::string::npos;
 }
 
-struct Arguments {
-  std::vector<std::string> operands;
-  bool strict = false, force = false, colour = false, mono = false;
-  bool levelsGiven = false, languagesGiven = false;
-  std::string levels, languages;
-};
-
 // Splits what follows the command into operands and the command's options.
 bool ParseArguments(const Command& command, int argc, char** argv, Arguments* args, std::string* problem) {
   for (int i = 2; i < argc; ++i) {
@@ -122,27 +133,36 @@ bool ParseArguments(const Command& command, int argc, char** argv, Arguments* ar
   return true;
 }
 
-int Run(const Command& command, const Arguments& args) {
+int Pack(const Command& command, const Arguments& args) {
   const std::vector<std::string>& operands = args.operands;
-  const std::string name = command.name;
-  if (name == "pack") {
-    if (operands.size() < 2) return UsageError("pack needs an archive and at least one database", &command);
-    return RunPack(operands[0], std::vector<std::string>(operands.begin() + 1, operands.end()), args.strict,
-                   std::cout, std::cerr);
-  }
-  if (name == "list" || name == "verify") {
-    if (operands.size() != 1) return UsageError(name + " needs exactly one archive", &command);
-    return name == "list" ? RunList(operands[0], args.strict, std::cout, std::cerr)
-                          : RunVerify(operands[0], args.strict, std::cout, std::cerr);
-  }
-  if (operands.size() != 2) return UsageError(name + " needs an archive and a folder", &command);
-  if (name == "unpack") return RunUnpack(operands[0], operands[1], args.force, std::cout, std::cerr);
+  if (operands.size() < 2) return UsageError("pack needs an archive and at least one database", &command);
+  return RunPack(operands[0], std::vector<std::string>(operands.begin() + 1, operands.end()), args.strict, std::cout,
+                 std::cerr);
+}
+
+int List(const Command& command, const Arguments& args) {
+  if (args.operands.size() != 1) return UsageError("list needs exactly one archive", &command);
+  return RunList(args.operands[0], args.strict, std::cout, std::cerr);
+}
+
+int Verify(const Command& command, const Arguments& args) {
+  if (args.operands.size() != 1) return UsageError("verify needs exactly one archive", &command);
+  return RunVerify(args.operands[0], args.strict, std::cout, std::cerr);
+}
+
+int Unpack(const Command& command, const Arguments& args) {
+  if (args.operands.size() != 2) return UsageError("unpack needs an archive and a folder", &command);
+  return RunUnpack(args.operands[0], args.operands[1], args.force, std::cout, std::cerr);
+}
+
+int Export(const Command& command, const Arguments& args) {
+  if (args.operands.size() != 2) return UsageError("export needs an archive and a folder", &command);
   if (args.colour == args.mono) return UsageError("export needs one of --colour and --mono", &command);
   ExportChoice choice;
   choice.deviceMask = args.colour ? kColourMask : kMonoMask;
   if (args.levelsGiven) choice.levels = args.levels;
   if (args.languagesGiven) choice.languages = args.languages;
-  return RunExport(operands[0], operands[1], choice, args.force, std::cout, std::cerr);
+  return RunExport(args.operands[0], args.operands[1], choice, args.force, std::cout, std::cerr);
 }
 
 }  // namespace
@@ -178,5 +198,5 @@ int main(int argc, char** argv) {
   Arguments args;
   std::string problem;
   if (!ParseArguments(*command, argc, argv, &args, &problem)) return UsageError(problem, command);
-  return Run(*command, args);
+  return command->handler(*command, args);
 }

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "shell/error_code.h"
+#include "base/error_code.h"
 
 struct PictureSlot {
   std::uint32_t resource;  // 0 while the slot is free

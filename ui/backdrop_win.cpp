@@ -1,10 +1,10 @@
 #include "ui/backdrop.h"
 
+#include "base/byte_order.h"
+#include "base/message_texts.h"
 #include "platform/file_layer.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/byte_order.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
 #include "ui/backdrop_fit.h"
 #include "ui/control_descriptor.h"
 #include "ui/pcx_image.h"

@@ -3,7 +3,7 @@
 
 #include <prsht.h>
 
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 #include "ui/window_record.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "shell/instance_win.h"
-#include "shell/message_handler.h"
+#include "ui/message_handler.h"
+#include "ui/window_rules.h"
 
 struct MessageMapRow {
   MessageHandler handler;

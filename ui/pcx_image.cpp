@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/window_builder.h"
 
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 
 FontSlot FontCache[kFontSlots];
 LOGFONTA TemplateFont;

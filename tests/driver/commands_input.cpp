@@ -68,7 +68,7 @@ void RunPress(Session& session, const Args& args) {
 
 void RunCommand(Session& session, const Args& args) {
   HWND window = session.LiveWindow(args[0]);
-  Post(window, WM_COMMAND, static_cast<WPARAM>(IntegerArg(args[1], 0, 0xFFFFFFFFLL)), 0);
+  Post(window, WM_COMMAND, static_cast<WPARAM>(ControlIdArg(args[1])), 0);
   Settle(window);
 }
 

@@ -1,5 +1,6 @@
 #include "step_args.h"
 
+#include "control_names.h"
 #include "script_errors.h"
 #include "script_lexer.h"
 
@@ -11,7 +12,10 @@ long long IntegerArg(const std::string& text, long long min, long long max) {
   return *value;
 }
 
-LONG_PTR ControlIdArg(const std::string& text) { return static_cast<LONG_PTR>(IntegerArg(text, 0, 0xFFFFFFFFLL)); }
+LONG_PTR ControlIdArg(const std::string& text) {
+  if (std::optional<LONG_PTR> named = NamedControlId(text)) return *named;
+  return static_cast<LONG_PTR>(IntegerArg(text, 0, 0xFFFFFFFFLL));
+}
 
 bool YesNoArg(const std::string& text) {
   if (text == "yes") return true;

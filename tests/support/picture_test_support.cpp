@@ -8,7 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 namespace {
 constexpr std::size_t kGuard = 64;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "archive/archive_format.h"
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 #include "tests/support/picture_test_support.h"
 #include "tools/backdrop_art.h"
 #include "tools/pcx_writer.h"

@@ -24,15 +24,16 @@ struct ProgramParse : ::testing::Test {
   SwitchRow switches[3] = {{"INSTALL", 0, &install, 0}, {"ABOUT", 0, &about, 0}, {nullptr, 0, nullptr, 0}};
   ParameterSlot slots[2] = {{name, sizeof name}, {nullptr, 0}};
   std::string failure;
+  CommandLineOutcome outcome = CommandLineOutcome::Parsed;
 
   bool Parse(const std::string& line) {
     g_live = 0;
     const char* text = nullptr;
-    bool ok = ParseCommandLineText(line.c_str(), switches, slots, kHeap, &text);
+    outcome = ParseCommandLineText(line.c_str(), switches, slots, kHeap, &text);
     EXPECT_EQ(g_live, 0) << "every argument is released";
-    failure = ok ? "" : text;
-    EXPECT_EQ(ok, text == nullptr);
-    return ok;
+    failure = outcome == CommandLineOutcome::Refused ? text : "";
+    EXPECT_EQ(outcome == CommandLineOutcome::Refused, text != nullptr);
+    return outcome == CommandLineOutcome::Parsed;
   }
 };
 
@@ -59,12 +60,10 @@ TEST_F(ProgramParse, AboutSetsItsFlag) {
   EXPECT_EQ(about, 1u);
 }
 
-TEST_F(ProgramParse, HelpRequestGivesTheAboutText) {
+TEST_F(ProgramParse, HelpRequestIsItsOwnOutcome) {
   for (const char* line : {"prog /?", "prog -?", "prog /install /?"}) {
     ASSERT_FALSE(Parse(line));
-    EXPECT_EQ(failure,
-              "Korvath Palm Installer\r\nDate - 08-31-01\r\nTime - 08:14:51\r\n\r\nSyntax: VexoLoad [options]\r\n\r\n"
-              "/Install  Re-run Palm Setup.\r\n/About    Display about message.");
+    EXPECT_EQ(outcome, CommandLineOutcome::HelpRequested) << line;
   }
 }
 
@@ -165,10 +164,10 @@ struct KindsParse : ::testing::Test {
   bool Parse(const std::string& line) {
     g_live = 0;
     const char* text = nullptr;
-    bool ok = ParseCommandLineText(line.c_str(), switches, slots, kHeap, &text);
+    const CommandLineOutcome outcome = ParseCommandLineText(line.c_str(), switches, slots, kHeap, &text);
     EXPECT_EQ(g_live, 0);
-    failure = ok ? "" : text;
-    return ok;
+    failure = outcome == CommandLineOutcome::Refused ? text : "";
+    return outcome == CommandLineOutcome::Parsed;
   }
 };
 

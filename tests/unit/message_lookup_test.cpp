@@ -1,13 +1,13 @@
-#include "shell/message_lookup.h"
+#include "base/message_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "shell/byte_order.h"
-#include "shell/message_table.h"
-#include "shell/message_texts.h"
+#include "base/byte_order.h"
+#include "base/message_table.h"
+#include "base/message_texts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 #include "tests/support/picture_test_support.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 #include "tests/support/picture_test_support.h"
 
 namespace {

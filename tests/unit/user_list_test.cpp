@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/byte_order.h"
 #include "palm/user_list_writer.h"
-#include "shell/byte_order.h"
 #include "tests/support/code_pages.h"
 
 namespace {

@@ -1,13 +1,13 @@
-#include "shell/abort_retry.h"
+#include "ui/abort_retry.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "platform/file_last_error.h"
-#include "shell/error_report.h"
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 #include "tests/win/prompt_answerer.h"
+#include "ui/error_report.h"
 #include "ui/window_record.h"
 
 namespace {

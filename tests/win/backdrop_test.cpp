@@ -4,14 +4,14 @@
 
 #include <vector>
 
+#include "base/byte_order.h"
 #include "installer/main_window_rows.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/byte_order.h"
-#include "shell/instance_win.h"
-#include "shell/process_state.h"
 #include "ui/dialog_procs.h"
 #include "ui/pcx_image.h"
 #include "ui/window_builder.h"
+#include "ui/window_rules.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "shell/instance_win.h"
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 #include "tests/win/test_dialog_ids.h"
 #include "ui/brush_cache.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
+#include "ui/window_rules.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <prsht.h>
 
-#include "shell/instance_win.h"
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 #include "tests/win/test_dialog_ids.h"
 #include "ui/dialog_procs.h"
 #include "ui/window_builder.h"
+#include "ui/window_rules.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "shell/error_report.h"
+#include "ui/error_report.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "shell/message_lookup.h"
-#include "shell/process_state.h"
+#include "base/message_lookup.h"
+#include "platform/process_state.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 
 #include "palm/palm_database.h"
 #include "platform/file_layer.h"
-#include "shell/error_report.h"
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 #include "tests/win/archive_fixture.h"
 #include "tests/win/prompt_answerer.h"
 #include "tests/win/scratch_folder.h"
+#include "ui/error_report.h"
 #include "ui/window_record.h"
 
 namespace {

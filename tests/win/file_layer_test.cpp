@@ -5,12 +5,12 @@
 #include <cstring>
 #include <string>
 
-#include "shell/error_report.h"
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
+#include "platform/process_state.h"
 #include "tests/win/prompt_answerer.h"
 #include "tests/win/scratch_folder.h"
+#include "ui/error_report.h"
 #include "ui/window_record.h"
 
 namespace {

@@ -1,4 +1,5 @@
 #include "shell/instance_win.h"
+#include "ui/window_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -9,10 +9,10 @@
 #include "palm/palm_database.h"
 #include "palm/palm_user.h"
 #include "platform/file_layer.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/error_report.h"
-#include "shell/process_state.h"
 #include "ui/dialog_procs.h"
+#include "ui/error_report.h"
 #include "ui/window_builder.h"
 
 namespace {

@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "installer/settings.h"
-#include "shell/command_line_win.h"
-#include "shell/error_report.h"
-#include "shell/process_state.h"
+#include "platform/process_state.h"
+#include "ui/error_report.h"
 #include "ui/window_record.h"
 
 namespace {

@@ -8,9 +8,9 @@
 
 #include "palm/user_list_writer.h"
 #include "platform/file_layer.h"
-#include "shell/error_report.h"
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 #include "tests/win/scratch_folder.h"
+#include "ui/error_report.h"
 #include "ui/window_record.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "tests/win/prompt_answerer.h"
 
+#include "ui/abort_retry.h"
+
 namespace {
 
 // Marks a dialog already answered: a later one may get the same handle.
@@ -33,6 +35,8 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM out) {
 
 PromptAnswerer::PromptAnswerer(std::vector<int> buttons)
     : thread_(GetCurrentThreadId()), buttons_(std::move(buttons)) {
+  // The prompt start-up hands the file layer.
+  IoErrorPromptHook = IoError;
   worker_ = std::thread([this] { Watch(); });
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 #include "tests/win/test_dialog_ids.h"
 #include "ui/dialog_procs.h"
 

@@ -1,11 +1,14 @@
 // The qpk commands. Each returns the process exit code: 0 when all is well, 1
-// when the work failed; messages go to `err`, results to `out`. With `strict`,
-// warnings fail the command too, and nothing is written.
+// when the work failed, 2 when the command line was wrong (as qpk's own usage
+// errors; RunExport for a level or language the game lacks); messages go to
+// `err`, results to `out`. With `strict`, warnings fail the command too, and
+// nothing is written.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +21,9 @@ int RunUnpack(const std::string& archive, const std::string& folder, bool force,
 
 // A choice as the installer's window offers it.
 struct ExportChoice {
-  std::uint16_t deviceMask = 0;  // 0x8000 colour, 0x4000 black and white
+  std::uint16_t deviceMask = 0;  // kColourMask or kMonoMask
   std::string levels;            // "1,3,5", "all", or empty: none
-  std::string languages = "UK";  // "UK,FR", "all", or empty: none
+  std::optional<std::string> languages;  // "UK,FR", "all", empty: none; unset: the installer's first choice
 };
 int RunExport(const std::string& archive, const std::string& folder, const ExportChoice& choice, bool force,
               std::ostream& out, std::ostream& err);

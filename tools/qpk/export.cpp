@@ -11,7 +11,6 @@
 #include <system_error>
 
 #include "installer/install_rules.h"
-#include "installer/palm_setup.h"
 #include "tools/qpk/commands.h"
 #include "tools/qpk/file_io.h"
 #include "tools/qpk/loaded_archive.h"
@@ -22,13 +21,20 @@ namespace fs = std::filesystem;
 
 using TickedBoxes = std::array<bool, 256>;
 
-// A level row's number: the two digits its type ends in ("cl03": 3); 0 for other rows.
-int LevelOf(const ComponentRow& row) {
-  const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-  return digit(row.type[2]) && digit(row.type[3]) ? (row.type[2] - '0') * 10 + (row.type[3] - '0') : 0;
+std::string LanguageName(const ComponentRow& row) {
+  return IsLanguage(row) ? std::string(row.nameSuffix, strnlen(row.nameSuffix, sizeof row.nameSuffix)) : "";
 }
 
-bool IsLanguage(const ComponentRow& row) { return std::string(row.type, 4) == "lang"; }
+std::string LevelName(const ComponentRow& row) { return LevelOf(row) != 0 ? std::to_string(LevelOf(row)) : ""; }
+
+// The languages the table offers, in its order: "UK, FR, GE, IT, SP".
+std::string LanguageNames() {
+  std::string names;
+  for (std::size_t r = 0; r < kComponentRows; ++r) {
+    if (IsLanguage(ComponentTable[r])) names += (names.empty() ? "" : ", ") + LanguageName(ComponentTable[r]);
+  }
+  return names;
+}
 
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -61,32 +67,38 @@ bool TickChoice(const ExportChoice& choice, TickedBoxes* ticked, std::string* er
   for (std::size_t r = 0; r < kComponentRows; ++r) {
     if (IsNeededToStart(ComponentTable[r])) (*ticked)[ComponentTable[r].checkBox] = true;
   }
-  const auto level = [](const ComponentRow& row) { return LevelOf(row) != 0 ? std::to_string(LevelOf(row)) : ""; };
-  const auto language = [](const ComponentRow& row) {
-    return IsLanguage(row) ? std::string(row.nameSuffix, strnlen(row.nameSuffix, sizeof row.nameSuffix)) : "";
-  };
   std::string problem;
-  if (!TickListed(choice.levels, choice.deviceMask, level, ticked, &problem)) {
-    *error = "--levels: " + problem + " (1 to 9, or all)";
+  if (!TickListed(choice.levels, choice.deviceMask, LevelName, ticked, &problem)) {
+    *error = "--levels: " + problem + " (1 to " + std::to_string(kLevelBoxCount) + ", or all)";
     return false;
   }
-  if (!TickListed(choice.languages, choice.deviceMask, language, ticked, &problem)) {
-    *error = "--languages: " + problem + " (UK, FR, GE, IT, SP, or all)";
+  std::string languages;
+  for (std::size_t r = 0; r < kComponentRows && !choice.languages; ++r) {
+    if (ComponentTable[r].checkBox == kDefaultLanguageBox) languages = LanguageName(ComponentTable[r]);
+  }
+  if (!TickListed(choice.languages.value_or(languages), choice.deviceMask, LanguageName, ticked, &problem)) {
+    *error = "--languages: " + problem + " (" + LanguageNames() + ", or all)";
     return false;
   }
   return true;
 }
 
 // The file name each written entry gets, in directory order: a later entry of
-// the same name replaces the earlier one's file, as in the installer.
+// the same name replaces the earlier one's file, as in the installer. An entry
+// the start-up verification passed over is refused (`refused`), as Install
+// refuses to write it.
 std::map<std::string, std::uint32_t> PlanFiles(const LoadedArchive& archive, std::uint16_t mask,
-                                               const TickedBoxes& ticked) {
+                                               const TickedBoxes& ticked, std::vector<std::uint32_t>* refused) {
   std::map<std::string, std::uint32_t> files;
   for (std::uint32_t i = 0; i < archive.count; ++i) {
     const ArchiveEntry& entry = archive.directory[i];
     std::size_t index;
     const ComponentRow* row = InstallRow(entry, mask, &index);
-    if (!IsVerifiedAtStart(entry) || row == nullptr || !ticked[row->checkBox]) continue;
+    if (row == nullptr || !ticked[row->checkBox]) continue;
+    if (!IsVerifiedAtStart(entry)) {
+      refused->push_back(i);
+      continue;
+    }
     char name[kComponentFileNameSize];
     ComponentFileName(entry, index, name);
     files[name] = i;
@@ -137,7 +149,8 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
     err << "qpk: " << error << "\n";
     return 1;
   }
-  const std::map<std::string, std::uint32_t> files = PlanFiles(loaded, choice.deviceMask, ticked);
+  std::vector<std::uint32_t> refused;
+  const std::map<std::string, std::uint32_t> files = PlanFiles(loaded, choice.deviceMask, ticked, &refused);
   std::vector<NamedFile> named;
   for (const auto& [name, index] : files) {
     const ArchiveEntry& entry = loaded.directory[index];
@@ -149,5 +162,9 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
   }
   out << Counted(named.size(), "file", "files") << " for a "
       << (choice.deviceMask == kColourMask ? "colour" : "black-and-white") << " handheld in " << folder << "\n";
-  return 0;
+  for (std::uint32_t i : refused) {
+    err << "qpk: " << archive << ": entry " << i << " \"" << EntryNameText(loaded.directory[i])
+        << "\": of another creator; the installer refuses to write it, and so does export\n";
+  }
+  return refused.empty() ? 0 : 1;
 }

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "installer/install_rules.h"
-#include "installer/palm_setup.h"
 
 namespace {
 

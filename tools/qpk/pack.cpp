@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "archive/archive_format.h"
+#include "base/byte_order.h"
 #include "palm/palm_database.h"
-#include "shell/byte_order.h"
 #include "tools/qpk/commands.h"
 #include "tools/qpk/data_area_plan.h"
 #include "tools/qpk/file_io.h"

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/error_code.h"
+#include "base/error_code.h"
 
 // Finds and keeps RCDATA 1024 of the program; false when it is missing.
 bool LoadMessageTable();

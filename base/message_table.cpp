@@ -1,8 +1,8 @@
-#include "shell/message_table.h"
+#include "base/message_table.h"
 
 #include <cstring>
 
-#include "shell/byte_order.h"
+#include "base/byte_order.h"
 
 std::vector<std::uint8_t> BuildMessageTable(std::span<const MessagePair> pairs) {
   std::vector<std::uint8_t> out;

@@ -1,4 +1,4 @@
-#include "shell/number_format.h"
+#include "base/number_format.h"
 
 namespace {
 constexpr int kDecimalPositions = 20;

@@ -1,19 +1,14 @@
-#include "shell/abort_retry.h"
+#include "ui/abort_retry.h"
 
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
 #include "platform/file_last_error.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/error_report.h"
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
+#include "ui/error_report.h"
 #include "ui/message_map.h"
 
 namespace {
-
-constexpr int kRetryButton = 101;
-constexpr int kAbortButton = 102;
-constexpr int kFailureText = 103;
-constexpr int kQuestionText = 104;
 
 INT_PTR EndWithRetry(HWND window, UINT, WPARAM, LPARAM) {
   EndDialog(window, 1);
@@ -26,17 +21,17 @@ INT_PTR EndWithAbort(HWND window, UINT, WPARAM, LPARAM) {
 }
 
 const CommandMapRow kPromptCommands[] = {
-    {kRetryButton, EndWithRetry},
-    {kAbortButton, EndWithAbort},
+    {IDC_PROMPT_RETRY, EndWithRetry},
+    {IDC_PROMPT_ABORT, EndWithAbort},
     {kEndOfCommandMap, nullptr},
 };
 
 INT_PTR SetUpPrompt(HWND window, UINT, WPARAM, LPARAM) {
   LookupMessage(FileLastError);
-  SetDlgItemTextA(window, kFailureText, MessageBuffer);
-  SetDlgItemTextA(window, kQuestionText, text::kAbortRetryQuestion);
-  SetDlgItemTextA(window, kAbortButton, text::kAbortButton);
-  SetDlgItemTextA(window, kRetryButton, text::kRetryButton);
+  SetDlgItemTextA(window, IDC_PROMPT_FAILURE, MessageBuffer);
+  SetDlgItemTextA(window, IDC_PROMPT_QUESTION, text::kAbortRetryQuestion);
+  SetDlgItemTextA(window, IDC_PROMPT_ABORT, text::kAbortButton);
+  SetDlgItemTextA(window, IDC_PROMPT_RETRY, text::kRetryButton);
   SetWindowTextA(window, text::kErrorBoxTitle);
   return 1;
 }

@@ -1,8 +1,8 @@
-#include "shell/message_lookup.h"
+#include "base/message_lookup.h"
 
-#include "shell/message_texts.h"
-#include "shell/number_format.h"
-#include "shell/text_builder.h"
+#include "base/message_texts.h"
+#include "base/number_format.h"
+#include "base/text_builder.h"
 
 char MessageBuffer[kMessageBufferSize];
 

@@ -15,7 +15,7 @@
 #include <span>
 #include <vector>
 
-#include "shell/message_texts.h"
+#include "base/message_texts.h"
 
 struct MessageTableView {
   const std::uint8_t* data = nullptr;

@@ -3,9 +3,8 @@
 
 #include <windows.h>
 
-#include "shell/error_code.h"
-
-enum class IoAnswer { Abort, Retry };
+#include "base/error_code.h"
+#include "platform/file_layer.h"
 
 // Stores `code` as the file layer's last error and asks; a prompt that cannot
 // be shown answers Abort. Abort makes the run end as one that met an error.

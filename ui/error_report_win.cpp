@@ -1,9 +1,9 @@
-#include "shell/error_report.h"
+#include "ui/error_report.h"
 
+#include "base/message_lookup.h"
+#include "base/message_texts.h"
+#include "platform/process_state.h"
 #include "resources/resource_ids.h"
-#include "shell/message_lookup.h"
-#include "shell/message_texts.h"
-#include "shell/process_state.h"
 #include "ui/window_record.h"
 
 namespace {

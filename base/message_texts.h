@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "shell/error_code.h"
+#include "base/error_code.h"
 
 struct MessagePair {
   ErrorCode id;

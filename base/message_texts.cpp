@@ -1,4 +1,4 @@
-#include "shell/message_texts.h"
+#include "base/message_texts.h"
 
 const MessagePair kMessageTableTexts[21] = {
     {msg::ReadPastEnd, "Attempted to read beyond the end of the file"},

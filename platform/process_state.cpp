@@ -1,4 +1,4 @@
-#include "shell/process_state.h"
+#include "platform/process_state.h"
 
 HINSTANCE g_instance;
 FolderText g_windowsFolder;

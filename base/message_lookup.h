@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "shell/error_code.h"
-#include "shell/message_table.h"
+#include "base/error_code.h"
+#include "base/message_table.h"
 
 constexpr std::size_t kMessageBufferSize = 512;
 
