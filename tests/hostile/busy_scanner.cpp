@@ -27,15 +27,44 @@ bool Touch(const wchar_t* path) {
   return true;
 }
 
-// Tries until the writer has closed the file; nothing when it is gone first.
-HANDLE OpenWhenFree(const wchar_t* path) {
-  for (;;) {
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+// Several threads try to open the file until the writer has closed it, so one
+// of their requests is nearly always next in line once it has: the moment
+// between the writer's close and its move is short.
+constexpr int kContenders = 4;
+
+struct Race {
+  const wchar_t* path;
+  volatile LONG over;
+  HANDLE won;
+};
+
+DWORD WINAPI Contend(void* argument) {
+  Race* race = static_cast<Race*>(argument);
+  while (race->over == 0) {
+    HANDLE file = CreateFileW(race->path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                               nullptr);
-    if (file != INVALID_HANDLE_VALUE) return file;
+    if (file != INVALID_HANDLE_VALUE) {
+      if (InterlockedCompareExchange(&race->over, 1, 0) == 0) {
+        race->won = file;
+      } else {
+        CloseHandle(file);
+      }
+      return 0;
+    }
     const DWORD error = GetLastError();
-    if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return nullptr;
+    if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) InterlockedExchange(&race->over, 1);
   }
+  return 0;
+}
+
+// The file once its writer has let go; nothing when it is gone first.
+HANDLE OpenWhenFree(const wchar_t* path) {
+  Race race = {path, 0, nullptr};
+  HANDLE threads[kContenders];
+  for (HANDLE& thread : threads) thread = CreateThread(nullptr, 0, Contend, &race, 0, nullptr);
+  WaitForMultipleObjects(kContenders, threads, TRUE, INFINITE);
+  for (HANDLE thread : threads) CloseHandle(thread);
+  return race.won;
 }
 
 }  // namespace
