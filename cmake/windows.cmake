@@ -146,6 +146,11 @@ add_executable(hung_window WIN32 tests/hostile/hung_window.cpp)
 set_target_properties(hung_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
 target_link_options(hung_window PRIVATE -static -static-libgcc -static-libstdc++)
 
+# A program that opens each new file in a folder as an antivirus does.
+add_executable(busy_scanner tests/hostile/busy_scanner.cpp)
+set_target_properties(busy_scanner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+target_link_options(busy_scanner PRIVATE -municode -static -static-libgcc -static-libstdc++)
+
 # The scenarios' fixtures: the sample archive and a Palm Desktop user list made by
 # the native tools.
 set(VEXO_FIXTURES ${CMAKE_BINARY_DIR}/fixtures)
@@ -205,19 +210,30 @@ if(VEXO_BUILD_TESTS)
     file(MAKE_DIRECTORY ${work})
     vexo_wine_path(work_wine ${work})
     vexo_wine_path(script_wine ${script})
-    add_test(NAME scenario.${name}
-      COMMAND driver ${script_wine} "EXE=${work_wine}\\VexoLoad.exe" "BUILT_EXE=${VEXO_BUILT_EXE_WINE}"
-        "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}"
-        "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}" "HOSTILE=${VEXO_HOSTILE_WINE}"
-        "UNIX_WORK=${work}"
-      WORKING_DIRECTORY ${work})
-    set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE
-      SKIP_RETURN_CODE 77)
+    set(runs ${name})
+    # One script, run once more under another code page.
+    if(name STREQUAL "code_page_names")
+      list(APPEND runs ${name}_utf8)
+    endif()
+    foreach(run ${runs})
+      add_test(NAME scenario.${run}
+        COMMAND driver ${script_wine} "EXE=${work_wine}\\VexoLoad.exe" "BUILT_EXE=${VEXO_BUILT_EXE_WINE}"
+          "WORK=${work_wine}" "BIN=${VEXO_BIN_WINE}" "FIXTURES=${VEXO_FIXTURES_WINE}"
+          "SCENARIOS=${VEXO_SCENARIOS_WINE}" "SAMPLES=${VEXO_SAMPLES_WINE}" "HOSTILE=${VEXO_HOSTILE_WINE}"
+          "UNIX_WORK=${work}"
+        WORKING_DIRECTORY ${work})
+      set_tests_properties(scenario.${run} PROPERTIES LABELS scenario TIMEOUT 120 RUN_SERIAL TRUE
+        SKIP_RETURN_CODE 77)
+    endforeach()
   endforeach()
 
   # Planted DLLs with native copies preferred, as Windows' search order would.
   set_tests_properties(scenario.planted_dlls PROPERTIES
     ENVIRONMENT "VEXO_DLL_OVERRIDES=uxtheme=n,b")
+  # Names in Japanese: under Wine's Japanese locale (code page 932), and once
+  # more under one whose ANSI code page is UTF-8 (65001).
+  set_tests_properties(scenario.code_page_names PROPERTIES ENVIRONMENT "LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8")
+  set_tests_properties(scenario.code_page_names_utf8 PROPERTIES ENVIRONMENT "LANG=hi_IN.UTF-8;LC_ALL=hi_IN.UTF-8")
 
   # Fitting on other screen sizes: each on an Xvfb screen of its own size, with a
   # Wine prefix of its own (scripts/on-screen), beside the one display of the run.

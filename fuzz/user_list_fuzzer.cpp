@@ -40,14 +40,29 @@ void CheckRecord(const std::uint8_t* image, std::uint32_t size, const UserRecord
   FUZZ_CHECK(record.folder + record.folderLength <= image + size);
 }
 
-// A folder name that stays one folder below Palm Desktop's: no separator, no
-// zero byte, and something besides dots and blanks.
-bool StaysInside(const UserRecord& record) {
+// Japanese (932): a character starting 0x81..0x9F or 0xE0..0xFC takes a second
+// byte, which may be 0x5C, the backslash.
+bool IsLeadByte932(std::uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+// A folder name that stays one folder below Palm Desktop's: no separator or
+// zero byte among its characters, and something besides dots and blanks;
+// `reached` is its length without its trailing dots and blanks.
+bool StaysInside(const UserRecord& record, std::uint32_t* reached) {
   bool somethingElse = false;
+  *reached = 0;
   for (std::uint32_t i = 0; i < record.folderLength; ++i) {
     const char c = static_cast<char>(record.folder[i]);
-    if (c == '\\' || c == '/' || c == ':' || c == 0) return false;
-    if (c != '.' && c != ' ') somethingElse = true;
+    if (c == 0) return false;
+    if (IsLeadByte932(record.folder[i]) && i + 1 < record.folderLength && record.folder[i + 1] != 0) {
+      somethingElse = true;
+      *reached = ++i + 1;
+      continue;
+    }
+    if (c == '\\' || c == '/' || c == ':') return false;
+    if (c != '.' && c != ' ') {
+      somethingElse = true;
+      *reached = i + 1;
+    }
   }
   return somethingElse;
 }
@@ -81,12 +96,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   char lookUpName[kUserNameSize];
   std::memcpy(lookUpName, requested, sizeof lookUpName);
   UserRecord lookedUp = {};
-  const UserLookup verdict = LookUpUser(image.data(), imageSize, lookUpName, &lookedUp);
+  const UserLookup verdict = LookUpUser(image.data(), imageSize, lookUpName, IsLeadByte932, &lookedUp);
   FUZZ_CHECK(std::memchr(lookUpName, 0, kUserNameSize) != nullptr);
-  FUZZ_CHECK((verdict != UserLookup::NotAvailable) == (found && StaysInside(record)));
+  std::uint32_t reached = 0;
+  FUZZ_CHECK((verdict != UserLookup::NotAvailable) == (found && StaysInside(record, &reached)));
   if (verdict != UserLookup::NotAvailable) {
     FUZZ_CHECK(verdict == UserLookup::Found || verdict == UserLookup::NotMainUser);
     CheckRecord(image.data(), imageSize, lookedUp);
+    FUZZ_CHECK(lookedUp.folderLength == reached);
     FUZZ_CHECK(lookedUp.folder == record.folder && lookedUp.id == record.id && lookedUp.tag == record.tag);
     FUZZ_CHECK((verdict == UserLookup::NotMainUser) == (lookedUp.tag == kDefinedClassTag));
   }

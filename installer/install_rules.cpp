@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "palm/palm_database.h"
+#include "platform/file_names.h"
 #include "shell/number_format.h"
 
 namespace {
@@ -25,6 +26,19 @@ void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[
   std::memcpy(name, entry.creator, 4);
   std::memcpy(name + 4, digits + 16, 4);
   std::memcpy(name + 8, ".pdb", 5);
+}
+
+bool IsComponentFileName(const char* name) {
+  if (std::strlen(name) != kComponentFileNameSize - 1 || std::memcmp(name, kGameCreator, 4) != 0) return false;
+  for (int i = 4; i < 8; ++i) {
+    if (name[i] < '0' || name[i] > '9') return false;
+  }
+  return std::strcmp(name + 8, ".pdb") == 0;
+}
+
+bool IsWriteLeftover(const char* name) {
+  const char* target = WriteTempTarget(name);
+  return target != nullptr && IsComponentFileName(target);
 }
 
 bool MayBeGameFile(std::uint32_t fileSize) { return fileSize >= kMinGameFileSize; }

@@ -34,6 +34,13 @@ const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMa
 constexpr std::size_t kComponentFileNameSize = 4 + 4 + 4 + 1;
 void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]);
 
+// Whether a name is one Install gives a component: "Vexo", four digits, ".pdb".
+bool IsComponentFileName(const char* name);
+// Whether a file in the Install folder is a component's new file that a run
+// killed before the move left behind ("~03Vexo0007.pdb"): never a component,
+// whatever it holds, and removed.
+bool IsWriteLeftover(const char* name);
+
 // Whether a file found in the Install folder is one of this game's databases
 // waiting there: `first` holds the `available` bytes read from its start.
 // Anything else the scan never touches.

@@ -118,9 +118,14 @@ bool RunPalmSetup(ErrorCode* code) {
     ask = false;
     WindowRecord* saved = CurrentWindow;
     const INT_PTR answer = RunModalDialog(IDD_PALM_SETUP, WindowTable[kMainWindowRecord].window, InitialiseSetup);
+    const ErrorCode failure = GetLastError();
     CurrentWindow = saved;
     ReleaseWindow(&WindowTable[kSetupWindowRecord]);
-    // A dialog that cannot be made (-1) ends the step like a cancel, never in a loop.
+    // A dialog that cannot be made (-1) is an error, never a loop.
+    if (answer == -1) {
+      *code = failure != 0 ? failure : ERROR_NOT_ENOUGH_MEMORY;
+      return false;
+    }
     if (answer != 1) {
       *code = msg::Cancelled;
       return false;

@@ -76,7 +76,8 @@ bool Belongs(const std::uint8_t* header, std::uint32_t size, bool checkSelection
 }
 
 // Opens the file once, without following a link, and decides and deletes
-// through that one handle, so the file checked is the file deleted.
+// through that one handle, so the file checked is the file deleted. What an
+// earlier, killed run left half way is removed, never counted.
 void CheckInstalledFile(const char* name, const wchar_t (&folder)[kFinalPathSize], bool checkSelection) {
   char path[kPathSize];
   CopyText(path, sizeof path, InstallFolder);
@@ -85,8 +86,8 @@ void CheckInstalledFile(const char* name, const wchar_t (&folder)[kFinalPathSize
   ErrorCode code;
   if (!FileOpen(path, ModeCheck, &ReaderSlot, &size, &code)) return;
   std::uint8_t header[kGameHeaderSize];
-  if (IsFileNamedIn(ReaderSlot, folder, name) && ReadGameHeader(size, header) &&
-      !Belongs(header, size, checkSelection)) {
+  if (IsFileNamedIn(ReaderSlot, folder, name) &&
+      (IsWriteLeftover(name) || (ReadGameHeader(size, header) && !Belongs(header, size, checkSelection)))) {
     DeleteOpenedFile(ReaderSlot);
   }
   FileCloseReader();

@@ -7,6 +7,7 @@
 
 #include "installer/install_rules.h"
 #include "palm/user_list.h"
+#include "platform/ansi_chars.h"
 #include "platform/ansi_names.h"
 #include "platform/file_layer.h"
 #include "platform/registry.h"
@@ -100,10 +101,8 @@ bool FindPdbProgram(ErrorCode* code) {
 void DesktopFolderOf(const char* program, char (&folder)[kPathSize]) {
   const std::size_t length = std::strlen(program);
   const std::size_t prefix = length >= 3 && (program[0] == '+' || program[1] == ':') ? 2 : 0;
-  std::size_t end = prefix;
-  for (std::size_t i = prefix; i < length; ++i) {
-    if (program[i] == '\\') end = i + 1;
-  }
+  const std::size_t after = AfterLastBackslash(program + prefix, length - prefix, IsAnsiLeadByte);
+  const std::size_t end = prefix + after;
   std::memcpy(folder, program, end);
   folder[end] = 0;
 }
@@ -152,7 +151,7 @@ bool FindPalmUser(ErrorCode* code) {
   MainPalmUser.image = static_cast<std::uint8_t*>(image);
 
   UserRecord record;
-  const UserLookup lookup = LookUpUser(MainPalmUser.image, size, MainPalmUser.name, &record);
+  const UserLookup lookup = LookUpUser(MainPalmUser.image, size, MainPalmUser.name, IsAnsiLeadByte, &record);
   if (lookup == UserLookup::NotAvailable) {
     *code = msg::UserNotAvailable;
     return false;

@@ -82,18 +82,20 @@ bool FindUserRecord(const std::uint8_t* image, std::uint32_t size, char (&userNa
   }
 }
 
-bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length) {
-  for (std::uint32_t i = 0; i < length; ++i) {
-    const std::uint8_t c = name[i];
-    if (c == 0 || c == '\\' || c == '/' || c == ':') return false;
-  }
-  // Also refuses "." and "..", which end in a dot.
-  return length != 0 && !EndsInDotOrBlank(reinterpret_cast<const char*>(name), length);
+std::uint32_t ReachedFolderLength(const std::uint8_t* name, std::uint32_t length) {
+  while (EndsInDotOrBlank(reinterpret_cast<const char*>(name), length)) --length;
+  return length;
+}
+
+bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length, LeadByteTest lead) {
+  return ReachedFolderLength(name, length) != 0 &&
+         !HasZeroOrCharOf(reinterpret_cast<const char*>(name), length, "\\/:", lead);
 }
 
 UserLookup LookUpUser(const std::uint8_t* image, std::uint32_t size, char (&userName)[kUserNameSize],
-                      UserRecord* found) {
+                      LeadByteTest lead, UserRecord* found) {
   if (!FindUserRecord(image, size, userName, found)) return UserLookup::NotAvailable;
-  if (!IsPlainFolderName(found->folder, found->folderLength)) return UserLookup::NotAvailable;
+  if (!IsPlainFolderName(found->folder, found->folderLength, lead)) return UserLookup::NotAvailable;
+  found->folderLength = ReachedFolderLength(found->folder, found->folderLength);
   return (found->tag & kDefinedClassBit) != 0 ? UserLookup::NotMainUser : UserLookup::Found;
 }

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/ansi_chars.h"
 #include "shell/message_texts.h"
 
 constexpr std::size_t kUserNameSize = 260;
@@ -60,14 +61,20 @@ enum class UserLookup : ErrorCode {
   NotMainUser = msg::NotMainUser,
 };
 
+// The length of the folder name Windows reaches: without its trailing dots and
+// blanks, which Windows drops ("PlayerJ." is PlayerJ's folder, as Palm Desktop
+// itself finds it). Neither byte is ever the second byte of a character.
+std::uint32_t ReachedFolderLength(const std::uint8_t* name, std::uint32_t length);
+
 // Whether a folder name from the list names one folder inside Palm Desktop's
-// folder: not ending in a dot or a blank (which Windows trims away, so "PlayerJ."
-// would be PlayerJ's folder and ".." the parent), and free of the separators
-// \ / : and of zero bytes.
-bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length);
+// folder: something is left of it once trimmed ("." and ".." leave nothing),
+// and none of its characters, in the code page `lead` describes, is a zero byte
+// or one of the separators \ / :.
+bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length, LeadByteTest lead);
 
 // FindUserRecord, then the verdict: a record whose folder name is not plain is
 // not available, whatever its tag; one introduced by tag 0x8001 is not the main
-// user's. `found` is filled for NotMainUser too.
+// user's. `found` is filled for NotMainUser too, its folder length trimmed to
+// the folder Windows reaches.
 UserLookup LookUpUser(const std::uint8_t* image, std::uint32_t size, char (&userName)[kUserNameSize],
-                      UserRecord* found);
+                      LeadByteTest lead, UserRecord* found);

@@ -26,9 +26,6 @@ enum : std::uint32_t {
   ModeCheck = 0x3D40,
 };
 
-// What FileWriteAll adds to a name for the new file it writes first ("~00").
-constexpr std::size_t kWriteTempExtra = 3;
-
 extern HANDLE LastOpenedHandle;
 extern HANDLE ReaderSlot;  // FileFillBuffer reads from it; callers fill it
 extern HANDLE WriterSlot;  // FileWriteAll writes through it

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/ansi_chars.h"
+#include "platform/ansi_names.h"
 #include "shell/abort_retry.h"
 #include "shell/message_texts.h"
 #include "shell/process_state.h"
@@ -37,7 +39,6 @@ constexpr OpenMode kOpenModes[] = {
 };
 constexpr OpenMode kOtherMode = {
     0, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, false};
-constexpr int kWriteTempTries = 100;
 
 const OpenMode& FindMode(std::uint32_t code) {
   for (const OpenMode& mode : kOpenModes) {
@@ -119,10 +120,10 @@ bool TargetIsFree(const char* target, ErrorCode* code) {
 // A new file in the target's folder, named "~NN" and the target's name, opened
 // in the writer slot; an existing file or link of that name is passed over.
 bool CreateWriteTemp(const char* target, char (&temp)[kPathSize], ErrorCode* code) {
-  const char* slash = std::strrchr(target, '\\');
-  const std::size_t folderLength = slash != nullptr ? static_cast<std::size_t>(slash - target) + 1 : 0;
+  const std::size_t folderLength = AfterLastBackslash(target, std::strlen(target), IsAnsiLeadByte);
   for (int n = 0; n < kWriteTempTries; ++n) {
-    const char number[] = {'~', static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), 0};
+    char number[kWriteTempExtra + 1];
+    WriteTempPrefix(n, number);
     TextBuilder name(temp, sizeof temp);
     name.Append(target, folderLength).Append(number).Append(target + folderLength);
     if (name.Clipped()) {
@@ -136,6 +137,28 @@ bool CreateWriteTemp(const char* target, char (&temp)[kPathSize], ErrorCode* cod
   return false;
 }
 
+// Antivirus and indexing programs open each new file for a moment, without
+// sharing delete, as soon as it is closed; the move waits a little for them
+// before it asks Abort or Retry.
+constexpr DWORD kMoveWaitStep = 50;
+constexpr int kMoveWaits = 40;
+
+bool MoveIntoPlace(const char* temp, const char* target, ErrorCode* code) {
+  for (;;) {
+    ErrorCode failure = 0;
+    for (int waits = 0;; ++waits) {
+      if (MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+      failure = GetLastError();
+      if ((failure != ERROR_SHARING_VIOLATION && failure != ERROR_ACCESS_DENIED) || waits == kMoveWaits) break;
+      Sleep(kMoveWaitStep);
+    }
+    if (IoError(failure) == IoAnswer::Abort) {
+      Fail(failure, code);
+      return false;
+    }
+  }
+}
+
 }  // namespace
 
 bool ResolveFileName(const char* name, const char** resolved, ErrorCode* code) {
@@ -145,7 +168,7 @@ bool ResolveFileName(const char* name, const char** resolved, ErrorCode* code) {
   return false;
 }
 
-bool JoinPath(char* folder, const char* name) { return JoinPathIn(folder, kPathSize, name); }
+bool JoinPath(char* folder, const char* name) { return JoinPathIn(folder, kPathSize, name, IsAnsiLeadByte); }
 
 bool FileOpen(const char* name, std::uint32_t modeCode, HANDLE* handle, std::uint32_t* size, ErrorCode* code) {
   const char* path = nullptr;
@@ -271,10 +294,7 @@ bool FileWriteAll(const char* name, const void* data, std::uint32_t count, Error
     written = false;
   }
   FileCloseWriter();
-  if (written && !MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Fail(GetLastError(), code);
-    written = false;
-  }
+  if (written && !MoveIntoPlace(temp, target, code)) written = false;
   if (!written) DeleteFileA(temp);
   return written;
 }

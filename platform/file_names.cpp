@@ -28,14 +28,28 @@ bool ResolvePrefixedName(const char* name, const BaseFolders& bases, char* out, 
   return true;
 }
 
-bool JoinPathIn(char* folder, std::size_t size, const char* name) {
+bool JoinPathIn(char* folder, std::size_t size, const char* name, LeadByteTest lead) {
   std::size_t length = std::strlen(folder);
-  const bool separator = length > 0 && folder[length - 1] != ':' && folder[length - 1] != '\\';
+  const char last = LastSingleByteChar(folder, length, lead);
+  const bool separator = length > 0 && last != ':' && last != '\\';
   const std::size_t nameLength = std::strlen(name);
   if (length + (separator ? 1 : 0) + nameLength >= size) return false;
   if (separator) folder[length++] = '\\';
   std::memcpy(folder + length, name, nameLength + 1);
   return true;
+}
+
+void WriteTempPrefix(int n, char (&prefix)[kWriteTempExtra + 1]) {
+  prefix[0] = '~';
+  prefix[1] = static_cast<char>('0' + n / 10 % 10);
+  prefix[2] = static_cast<char>('0' + n % 10);
+  prefix[3] = 0;
+}
+
+const char* WriteTempTarget(const char* name) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (name[0] != '~' || !digit(name[1]) || !digit(name[2])) return nullptr;
+  return name + kWriteTempExtra;
 }
 
 bool EndsInDotOrBlank(const char* name, std::size_t length) {

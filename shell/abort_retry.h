@@ -8,7 +8,7 @@
 enum class IoAnswer { Abort, Retry };
 
 // Stores `code` as the file layer's last error and asks; a prompt that cannot
-// be shown answers Abort.
+// be shown answers Abort. Abort makes the run end as one that met an error.
 IoAnswer IoError(ErrorCode code);
 
 // The prompt's dialog procedure, exported by name.

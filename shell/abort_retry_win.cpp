@@ -65,5 +65,8 @@ IoAnswer IoError(ErrorCode code) {
   FileLastError = code;
   INT_PTR answer =
       DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_ABORT_RETRY), OwnerWindow(), IS_RETRY, 0);
-  return answer == 1 ? IoAnswer::Retry : IoAnswer::Abort;
+  if (answer == 1) return IoAnswer::Retry;
+  // The failure was shown and the transfer given up, whatever the caller does next.
+  RecordOutcome(kExitFailed);
+  return IoAnswer::Abort;
 }

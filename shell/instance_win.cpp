@@ -40,7 +40,9 @@ HWND FindRunningInstance(const char* title) {
 
 bool HandOverToRunningInstance() {
   const HANDLE mutex = CreateMutexA(nullptr, FALSE, kInstanceMutex);
-  const bool another = mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+  const DWORD made = GetLastError();
+  // A first instance that runs elevated holds a mutex this one may not open.
+  const bool another = mutex != nullptr ? made == ERROR_ALREADY_EXISTS : made == ERROR_ACCESS_DENIED;
   if (HWND running = FindRunningInstance(text::kMainWindowTitle)) {
     DWORD_PTR ignored;
     if (SendMessageTimeoutA(running, WM_USER, kActivationRequest, 0, SMTO_ABORTIFHUNG, kActivationTimeout,

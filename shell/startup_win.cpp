@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "installer/main_window.h"
+#include "platform/ansi_chars.h"
 #include "platform/ansi_names.h"
 #include "shell/command_line_win.h"
 #include "shell/error_report.h"
@@ -24,7 +25,8 @@ void ReadFolder(UINT (WINAPI* read)(LPSTR, UINT), FolderText* folder) {
   UINT length = read(folder->text, sizeof folder->text);
   if (length >= sizeof folder->text) length = 0;
   folder->text[length] = 0;
-  if (length > 0 && folder->text[length - 1] != '\\' && length + 1 < sizeof folder->text) {
+  if (length > 0 && LastSingleByteChar(folder->text, length, IsAnsiLeadByte) != '\\' &&
+      length + 1 < sizeof folder->text) {
     folder->text[length++] = '\\';
     folder->text[length] = 0;
   }

@@ -1,9 +1,11 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
 
+#include "code_page_text.h"
 #include "commands.h"
 #include "script_errors.h"
 #include "system_texts.h"
@@ -61,6 +63,8 @@ std::vector<Step> ParseScript(const char* path, const VariableLookup& lookup) {
       const Command* command = FindCommand(tokens[0]);
       if (!command) throw ScriptError("unknown command " + tokens[0]);
       Args args(tokens.begin() + 1, tokens.end());
+      // set-env takes its value in UTF-8 and hands it over as wide text.
+      if (tokens[0] != "set-env") std::transform(args.begin(), args.end(), args.begin(), InAnsiCodePage);
       if (args.size() < command->min_args || args.size() > command->max_args) {
         std::string range = std::to_string(command->min_args);
         if (command->max_args == kAnyNumber)

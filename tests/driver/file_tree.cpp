@@ -26,14 +26,21 @@ class FindHandle {
   throw StepFailure("expected to " + what + " " + path + ", " + call + " failed with " + ErrorText(error));
 }
 
+// Offsets of the backslashes of a path, walked by character in the ANSI code
+// page: in code page 932 the second byte of 表 is a backslash's byte.
+std::vector<size_t> Separators(const std::string& path) {
+  std::vector<size_t> found;
+  for (const char* at = path.c_str(); *at != 0; at = CharNextA(at)) {
+    if (*at == '\\') found.push_back(static_cast<size_t>(at - path.c_str()));
+  }
+  return found;
+}
+
 // Where the folders of `full` begin: after `X:\` or after `\\server\share\`.
 size_t RootLength(const std::string& full) {
   if (full.size() >= 3 && full[1] == ':') return 3;
-  size_t slashes = 0;
-  for (size_t i = 0; i < full.size(); ++i) {
-    if (full[i] == '\\' && ++slashes == 4) return i + 1;
-  }
-  return full.size();
+  const std::vector<size_t> separators = Separators(full);
+  return separators.size() >= 4 ? separators[3] + 1 : full.size();
 }
 
 void RemoveEntry(const std::string& path, const std::string& top) {
@@ -82,7 +89,9 @@ std::string KindText(PathKind kind) {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder + name;
+  const std::vector<size_t> separators = Separators(folder);
+  const bool separated = !separators.empty() && separators.back() + 1 == folder.size();
+  if (folder.empty() || separated || folder.back() == '/') return folder + name;
   return folder + "\\" + name;
 }
 
@@ -126,8 +135,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path, DWORD& error) 
 void CreateFolders(const std::string& folder) {
   std::string full = FullPath(folder);
   const size_t root = RootLength(full);
-  while (full.size() > root && full.back() == '\\') full.pop_back();
-  for (size_t end = full.find('\\', root);; end = full.find('\\', end + 1)) {
+  std::vector<size_t> ends = Separators(full);
+  while (!ends.empty() && ends.back() + 1 == full.size() && full.size() > root) {
+    full.pop_back();
+    ends.pop_back();
+  }
+  ends.erase(ends.begin(), std::find_if(ends.begin(), ends.end(), [&](size_t end) { return end >= root; }));
+  ends.push_back(std::string::npos);
+  for (size_t end : ends) {
     std::string prefix = full.substr(0, end);
     if (prefix.size() > root && KindOf(prefix) != PathKind::kFolder && !CreateDirectoryA(prefix.c_str(), nullptr)) {
       DWORD error = GetLastError();

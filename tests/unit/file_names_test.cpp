@@ -1,4 +1,5 @@
 #include "platform/file_names.h"
+#include "tests/support/code_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -55,26 +56,52 @@ TEST_F(Names, ResolvedNameThatWouldNotFitIsRefused) {
 
 TEST(JoinPath, Separators) {
   char folder[kPathSize] = "A:";
-  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb"));
+  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb", IsLeadByte1252));
   EXPECT_STREQ(folder, "A:x.pdb") << "drive-relative";
   std::strcpy(folder, "C:\\Palm\\");
-  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb"));
+  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb", IsLeadByte1252));
   EXPECT_STREQ(folder, "C:\\Palm\\x.pdb");
   std::strcpy(folder, "C:\\Palm");
-  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb"));
+  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb", IsLeadByte1252));
   EXPECT_STREQ(folder, "C:\\Palm\\x.pdb");
   folder[0] = 0;
-  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb"));
+  ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb", IsLeadByte1252));
   EXPECT_STREQ(folder, "x.pdb") << "an empty folder is the current one, not the root";
+}
+
+// A folder whose name ends in 表 (0x95 0x5C in code page 932) does not end in a
+// separator there; in 1252 the same bytes do. Paths are cut after their last
+// backslash character, never after a character's second byte.
+TEST(JoinPath, FoldersEndingInADoubleByteCharacter) {
+  struct Case {
+    LeadByteTest lead;
+    const char* folder;
+    const char* joined;
+    std::size_t afterLastBackslash;
+  };
+  const Case cases[] = {
+      {IsLeadByte932, "C:\\Games\\\x95\x5C", "C:\\Games\\\x95\x5C\\x.pdb", 9},
+      {IsLeadByte1252, "C:\\Games\\\x95\x5C", "C:\\Games\\\x95\x5Cx.pdb", 11},
+      {IsLeadByte932, "C:\\\x83\x70\x81\x5B\x83\x80\x83\x5C\x83\x74\x83\x67\\", "C:\\\x83\x70\x81\x5B\x83\x80\x83\x5C\x83\x74\x83\x67\\x.pdb", 16},
+      {IsLeadByte932, "\x83\x5C", "\x83\x5C\\x.pdb", 0},
+      {IsLeadByte932, "C:\x83\x5C", "C:\x83\x5C\\x.pdb", 0},
+  };
+  for (const Case& c : cases) {
+    char folder[kPathSize];
+    std::strcpy(folder, c.folder);
+    EXPECT_EQ(AfterLastBackslash(folder, std::strlen(folder), c.lead), c.afterLastBackslash) << c.folder;
+    ASSERT_TRUE(JoinPathIn(folder, sizeof folder, "x.pdb", c.lead));
+    EXPECT_STREQ(folder, c.joined);
+  }
 }
 
 TEST(JoinPath, RefusesAResultThatDoesNotFit) {
   char folder[kPathSize];
   std::memset(folder, 'f', 250);
   folder[250] = 0;
-  EXPECT_TRUE(JoinPathIn(folder, sizeof folder, "12345678"));  // 250 + 1 + 8 = 259
+  EXPECT_TRUE(JoinPathIn(folder, sizeof folder, "12345678", IsLeadByte1252));  // 250 + 1 + 8 = 259
   folder[250] = 0;
-  EXPECT_FALSE(JoinPathIn(folder, sizeof folder, "123456789"));
+  EXPECT_FALSE(JoinPathIn(folder, sizeof folder, "123456789", IsLeadByte1252));
   EXPECT_EQ(std::strlen(folder), 250u) << "left as it was";
 }
 

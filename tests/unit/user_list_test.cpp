@@ -11,6 +11,7 @@
 
 #include "palm/user_list_writer.h"
 #include "shell/byte_order.h"
+#include "tests/support/code_pages.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ struct Outcome {
 
 // Searches an exactly-sized heap copy, so that a sanitizer catches a read past
 // the end, and checks what every search promises.
-Outcome Search(const Bytes& file, const std::string& presetName = "") {
+Outcome Search(const Bytes& file, const std::string& presetName = "", LeadByteTest lead = IsLeadByte1252) {
   const std::uint32_t size = static_cast<std::uint32_t>(file.size());
   const std::unique_ptr<std::uint8_t[]> image(new std::uint8_t[size]);
   std::copy(file.begin(), file.end(), image.get());
@@ -66,7 +67,7 @@ Outcome Search(const Bytes& file, const std::string& presetName = "") {
   std::memcpy(userName, presetName.data(), presetName.size());
   UserRecord record{};
   Outcome out;
-  out.lookup = LookUpUser(image.get(), size, userName, &record);
+  out.lookup = LookUpUser(image.get(), size, userName, lead, &record);
   if (out.lookup == UserLookup::NotAvailable) return out;
 
   const auto start = reinterpret_cast<std::uintptr_t>(image.get());
@@ -173,11 +174,10 @@ TEST(UserListSearch, EmptyNamesAndFoldersFail) {
 }
 
 // The user's folder is made inside Palm Desktop's folder and this game's files
-// are deleted and written there: a name that leads anywhere else is refused,
-// and so is one Windows would trim onto another folder ("PlayerJ." is PlayerJ).
+// are deleted and written there: a name that leads anywhere else is refused.
 TEST(UserListSearch, FolderNamesThatLeaveTheDesktopFolderAreNotAvailable) {
   const std::string refused[] = {"..\\Escape", ".", "..", "a/b", "C:", "C:Escape", "\\Escape", "...", ". .",
-                                 "PlayerJ.", "PlayerJ ", std::string("Jo\0x", 4)};
+                                 std::string("Jo\0x", 4)};
   for (const std::string& folder : refused) {
     EXPECT_EQ(Search(Items().Class("CUser").Record(1, "Jo", folder).bytes).lookup, UserLookup::NotAvailable)
         << folder;
@@ -187,6 +187,42 @@ TEST(UserListSearch, FolderNamesThatLeaveTheDesktopFolderAreNotAvailable) {
   }
   for (const std::string folder : {"PlayerJ", ".hidden", "a..b", "  x"}) {
     EXPECT_EQ(Search(Items().Class("CUser").Record(1, "Jo", folder).bytes).folder, folder);
+  }
+}
+
+// Windows, and Palm Desktop with it, reach "PlayerJ" for "PlayerJ." or
+// "PlayerJ ": the player's own folder is used, not refused.
+TEST(UserListSearch, TrailingDotsAndBlanksReachTheFolderWindowsReaches) {
+  for (const std::string folder : {"PlayerJ.", "PlayerJ ", "PlayerJ. .", "PlayerJ.."}) {
+    const Outcome out = Search(Items().Class("CUser").Record(1, "Jo", folder).bytes);
+    EXPECT_EQ(out.lookup, UserLookup::Found) << folder;
+    EXPECT_EQ(out.folder, "PlayerJ") << folder;
+  }
+}
+
+// In code page 932 the second byte of ソ, 表 and 能 is the backslash's: a folder
+// named with them is one folder, while a real separator after a double-byte
+// character still is one. In 1252 the same bytes hold a backslash.
+TEST(UserListSearch, FolderNamesAreReadByCharacterInTheCodePage) {
+  struct Case {
+    std::string_view folder;
+    bool availableIn932;
+    bool availableIn1252;
+  };
+  const Case cases[] = {
+      {"\x83\x5C\x83\x6A\x81\x5B", true, false},  // ソニー
+      {"\x83\x76\x83\x8C\x83\x43\x83\x84\x81\x5B\x95\x5C", true, false},  // プレイヤー表
+      {"\x94\x5C\x97\x5C", true, false},  // 能予
+      {"\x83\x5C\\..", false, false},  // ソ\..
+      {"\x83\x5C:", false, false},
+      {"\x83", true, true},  // a lead byte the name ends on is a character of its own
+      {std::string_view("\x83\x00", 2), false, false},
+  };
+  for (const Case& c : cases) {
+    const std::string folder(c.folder);
+    const Bytes file = Items().Class("CUser").Record(1, "Jo", folder).bytes;
+    EXPECT_EQ(Search(file, "", IsLeadByte932).lookup == UserLookup::Found, c.availableIn932) << folder;
+    EXPECT_EQ(Search(file, "", IsLeadByte1252).lookup == UserLookup::Found, c.availableIn1252) << folder;
   }
 }
 
@@ -242,7 +278,7 @@ TEST(UserListSearch, ChosenNameReplacesWhatFollowsTheEmptyName) {
   std::memset(userName, 0xAA, sizeof userName);
   userName[0] = 0;
   UserRecord record{};
-  ASSERT_EQ(LookUpUser(image.get(), static_cast<std::uint32_t>(file.size()), userName, &record), UserLookup::Found);
+  ASSERT_EQ(LookUpUser(image.get(), static_cast<std::uint32_t>(file.size()), userName, IsLeadByte1252, &record), UserLookup::Found);
   EXPECT_EQ(std::string(userName), longest);
 }
 

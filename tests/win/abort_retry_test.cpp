@@ -22,9 +22,12 @@ struct Prompt : ::testing::Test {
 
 TEST_F(Prompt, RetryAndAbortAreTheOnlyWaysOut) {
   PromptAnswerer answerer({kRetry, kAbort});
+  g_exitCode = 0;
   EXPECT_EQ(IoError(0x20000101), IoAnswer::Retry);
   EXPECT_EQ(FileLastError, 0x20000101u);
+  EXPECT_EQ(g_exitCode, 0u) << "a retried transfer may still succeed";
   EXPECT_EQ(IoError(0x20000105), IoAnswer::Abort);
+  EXPECT_EQ(g_exitCode, 2u) << "an abandoned transfer ends the run as an error";
   const auto& seen = answerer.Finish();
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].caption, "Palm Quasar Components Installer");

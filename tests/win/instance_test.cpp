@@ -84,4 +84,21 @@ TEST_F(Instance, ActivationRestoresAMinimisedWindow) {
   DestroyWindow(window);
 }
 
+// A first instance that runs elevated holds the mutex with a security
+// descriptor a standard user's process may not open: still another instance.
+TEST_F(Instance, AMutexThisProcessMayNotOpenIsAnotherInstance) {
+  SECURITY_DESCRIPTOR descriptor;
+  ACL nobody;
+  ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
+  ASSERT_TRUE(InitializeAcl(&nobody, sizeof nobody, ACL_REVISION));
+  ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, &nobody, FALSE));
+  SECURITY_ATTRIBUTES attributes = {sizeof attributes, &descriptor, FALSE};
+  HANDLE held = CreateMutexA(&attributes, FALSE, "Local\\Zenti Vexo Component Installer");
+  ASSERT_NE(held, nullptr);
+  ASSERT_EQ(CreateMutexA(nullptr, FALSE, "Local\\Zenti Vexo Component Installer"), nullptr);
+  ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << "the state an elevated first instance leaves";
+  EXPECT_TRUE(HandOverToRunningInstance());
+  CloseHandle(held);
+}
+
 }  // namespace
