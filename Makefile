@@ -20,7 +20,7 @@ FUZZ_SECONDS ?= 60
 # the x64 one's.
 BACKDROP_OPT := $(if $(VEXO_BACKDROP),-DVEXO_BACKDROP=$(abspath $(VEXO_BACKDROP)))
 
-.PHONY: all deps host win64 win32 win64-gtest sanitize fuzzers release test demo fuzz bench clean
+.PHONY: all deps host win64 win32 win64-gtest sanitize fuzzers release i686-tree test demo fuzz bench clean
 
 all: host win64 win32 win64-gtest
 
@@ -43,7 +43,9 @@ win64-gtest: host
 	cmake --build $(WINGT_DIR) -j $(JOBS)
 
 # The 32-bit build: the same program for i686, checked statically (its imports,
-# header and resources against the x64 build); these machines cannot run it.
+# header and resources against the x64 build); make test runs the scenarios
+# against it in a tree of its own (scripts/i686-tree), since these machines'
+# kernels refuse 32-bit code.
 win32: host
 	cmake -S . -B $(WIN32_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_BUILD_TESTS=OFF \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) \
@@ -68,7 +70,12 @@ release: deps
 	SIGN_CERT="$(SIGN_CERT)" SIGN_KEY="$(SIGN_KEY)" SIGN_PKCS12="$(SIGN_PKCS12)" SIGN_PASS_FILE="$(SIGN_PASS_FILE)" \
 	  SIGN_TIMESTAMP_URL="$(SIGN_TIMESTAMP_URL)" VEXO_BACKDROP="$(VEXO_BACKDROP)" JOBS=$(JOBS) scripts/make-release
 
-test: all sanitize fuzzers release
+# The tree where the scenarios run the 32-bit program, made on first use: a
+# machine that cannot run it says so before the build. VEXO_SKIP_I686=1 skips it.
+i686-tree: deps
+	@[ "$(VEXO_SKIP_I686)" = 1 ] || scripts/i686-tree ensure >/dev/null
+
+test: i686-tree all sanitize fuzzers release
 	scripts/run-tests
 
 demo: all

@@ -23,8 +23,24 @@ bool YesNoArg(const std::string& text) {
   throw ScriptError("expected yes or no, got " + text);
 }
 
+namespace {
+
+// VEXO_DEFAULT_TIMEOUT_MS lengthens the default where every program starts slower
+// (the 32-bit run under qemu); timeouts a script writes out are bounds it checks.
+DWORD DefaultTimeoutMs() {
+  static const DWORD timeout = [] {
+    char text[16];
+    const DWORD length = GetEnvironmentVariableA("VEXO_DEFAULT_TIMEOUT_MS", text, sizeof text);
+    if (length == 0 || length >= sizeof text) return kDefaultTimeoutMs;
+    return static_cast<DWORD>(IntegerArg(text, 1, 24LL * 3600 * 1000));
+  }();
+  return timeout;
+}
+
+}  // namespace
+
 DWORD TimeoutArg(const std::vector<std::string>& args, size_t index) {
-  if (index >= args.size()) return kDefaultTimeoutMs;
+  if (index >= args.size()) return DefaultTimeoutMs();
   return static_cast<DWORD>(IntegerArg(args[index], 0, 24LL * 3600 * 1000));
 }
 
