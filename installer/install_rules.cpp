@@ -27,6 +27,14 @@ void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[
   std::memcpy(name + 8, ".pdb", 5);
 }
 
+bool IsComponentFileName(const char* name) {
+  if (std::strlen(name) != kComponentFileNameSize - 1 || std::memcmp(name, kGameCreator, 4) != 0) return false;
+  for (int i = 4; i < 8; ++i) {
+    if (name[i] < '0' || name[i] > '9') return false;
+  }
+  return std::memcmp(name + 8, ".pdb", 5) == 0;
+}
+
 bool MayBeGameFile(std::uint32_t fileSize) { return fileSize >= kMinGameFileSize; }
 
 bool IsGameFile(std::uint32_t fileSize, const std::uint8_t* first, std::size_t available) {

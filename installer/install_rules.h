@@ -33,6 +33,8 @@ const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMa
 // The entry's creator, the row index in four digits, ".pdb": "Vexo0007.pdb".
 constexpr std::size_t kComponentFileNameSize = 4 + 4 + 4 + 1;
 void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]);
+// Whether a name is one ComponentFileName gives for the game's creator: "Vexo", four digits, ".pdb".
+bool IsComponentFileName(const char* name);
 
 // Whether a file found in the Install folder is one of this game's databases
 // waiting there: `first` holds the `available` bytes read from its start.

@@ -3,8 +3,8 @@
 // copy them to an emulator or a memory card themselves.
 #include <array>
 #include <cctype>
-#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -12,8 +12,11 @@
 
 #include "installer/install_rules.h"
 #include "installer/palm_setup.h"
+#include "palm/palm_database.h"
 #include "tools/qpk/commands.h"
+#include "tools/qpk/component_names.h"
 #include "tools/qpk/file_io.h"
+#include "tools/qpk/install_verdicts.h"
 #include "tools/qpk/loaded_archive.h"
 
 namespace {
@@ -21,14 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using TickedBoxes = std::array<bool, 256>;
-
-// A level row's number: the two digits its type ends in ("cl03": 3); 0 for other rows.
-int LevelOf(const ComponentRow& row) {
-  const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-  return digit(row.type[2]) && digit(row.type[3]) ? (row.type[2] - '0') * 10 + (row.type[3] - '0') : 0;
-}
-
-bool IsLanguage(const ComponentRow& row) { return std::string(row.type, 4) == "lang"; }
 
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -61,16 +56,12 @@ bool TickChoice(const ExportChoice& choice, TickedBoxes* ticked, std::string* er
   for (std::size_t r = 0; r < kComponentRows; ++r) {
     if (IsNeededToStart(ComponentTable[r])) (*ticked)[ComponentTable[r].checkBox] = true;
   }
-  const auto level = [](const ComponentRow& row) { return LevelOf(row) != 0 ? std::to_string(LevelOf(row)) : ""; };
-  const auto language = [](const ComponentRow& row) {
-    return IsLanguage(row) ? std::string(row.nameSuffix, strnlen(row.nameSuffix, sizeof row.nameSuffix)) : "";
-  };
   std::string problem;
-  if (!TickListed(choice.levels, choice.deviceMask, level, ticked, &problem)) {
+  if (!TickListed(choice.levels, choice.deviceMask, LevelText, ticked, &problem)) {
     *error = "--levels: " + problem + " (1 to 9, or all)";
     return false;
   }
-  if (!TickListed(choice.languages, choice.deviceMask, language, ticked, &problem)) {
+  if (!TickListed(choice.languages, choice.deviceMask, LanguageText, ticked, &problem)) {
     *error = "--languages: " + problem + " (UK, FR, GE, IT, SP, or all)";
     return false;
   }
@@ -94,6 +85,44 @@ std::map<std::string, std::uint32_t> PlanFiles(const LoadedArchive& archive, std
   return files;
 }
 
+// Whether the file is one of this game's databases under a name the installer
+// gives: the only files an export removes. A link is never one.
+bool IsGameComponentFile(const fs::directory_entry& file) {
+  std::error_code code;
+  if (!IsComponentFileName(file.path().filename().string().c_str()) ||
+      !fs::is_regular_file(file.symlink_status(code))) {
+    return false;
+  }
+  const std::uintmax_t size = file.file_size(code);
+  if (code || size > 0xFFFFFFFFu || !MayBeGameFile(static_cast<std::uint32_t>(size))) return false;
+  std::uint8_t header[kGameHeaderSize];
+  std::ifstream in(file.path(), std::ios::binary);
+  in.read(reinterpret_cast<char*>(header), sizeof header);
+  return in.gcount() == sizeof header && IsGameFile(static_cast<std::uint32_t>(size), header, sizeof header);
+}
+
+// Removes the game's files an earlier export left, so that the folder holds
+// exactly the new set; other files stay.
+bool RemoveGameFiles(const std::string& folder, std::size_t* removed, std::string* error) {
+  std::error_code code;
+  std::vector<fs::path> found;
+  for (const fs::directory_entry& file : fs::directory_iterator(folder, code)) {
+    if (IsGameComponentFile(file)) found.push_back(file.path());
+  }
+  if (code) {
+    *error = folder + ": cannot list: " + code.message();
+    return false;
+  }
+  for (const fs::path& path : found) {
+    if (!fs::remove(path, code)) {
+      *error = path.string() + ": cannot remove: " + code.message();
+      return false;
+    }
+  }
+  *removed = found.size();
+  return true;
+}
+
 bool MayWriteInto(const std::string& folder, bool force, std::string* error) {
   std::error_code code;
   if (!fs::exists(folder, code)) return true;
@@ -111,7 +140,7 @@ bool MayWriteInto(const std::string& folder, bool force, std::string* error) {
 }  // namespace
 
 int RunExport(const std::string& archive, const std::string& folder, const ExportChoice& choice, bool force,
-              std::ostream& out, std::ostream& err) {
+              bool strict, std::ostream& out, std::ostream& err) {
   TickedBoxes ticked;
   std::string error;
   if (!TickChoice(choice, &ticked, &error)) {
@@ -126,7 +155,7 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
   bool bad = false;
   for (std::uint32_t i : BadChecksums(loaded)) {
     if (!IsVerifiedAtStart(loaded.directory[i])) continue;
-    err << "qpk: " << archive << ": entry " << i << " \"" << EntryNameText(loaded.directory[i]) << "\": bad checksum\n";
+    err << "qpk: " << archive << ": " << EntryLabel(loaded, i) << ": bad checksum\n";
     bad = true;
   }
   if (bad) {
@@ -138,6 +167,19 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
     return 1;
   }
   const std::map<std::string, std::uint32_t> files = PlanFiles(loaded, choice.deviceMask, ticked);
+  std::vector<bool> written(loaded.count, false);
+  for (const auto& [name, index] : files) written[index] = true;
+  const std::vector<std::string> warnings =
+      CannotStartWarnings(JudgeEntries(loaded.directory, StoredData(loaded)), written, choice.deviceMask);
+  if (!ReportWarnings(warnings, strict, err)) {
+    err << "qpk: " << folder << ": nothing written\n";
+    return 1;
+  }
+  std::size_t removed = 0;
+  if (force && fs::is_directory(folder) && !RemoveGameFiles(folder, &removed, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
+  }
   std::vector<NamedFile> named;
   for (const auto& [name, index] : files) {
     const ArchiveEntry& entry = loaded.directory[index];
@@ -148,6 +190,8 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
     return 1;
   }
   out << Counted(named.size(), "file", "files") << " for a "
-      << (choice.deviceMask == kColourMask ? "colour" : "black-and-white") << " handheld in " << folder << "\n";
+      << (choice.deviceMask == kColourMask ? "colour" : "black-and-white") << " handheld in " << folder;
+  if (removed != 0) out << " (" << Counted(removed, "file", "files") << " of the game removed first)";
+  out << ", " << Counted(warnings.size(), "warning", "warnings") << "\n";
   return 0;
 }
