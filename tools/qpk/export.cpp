@@ -9,6 +9,7 @@
 #include <ostream>
 #include <sstream>
 #include <system_error>
+#include <type_traits>
 
 #include "installer/install_rules.h"
 #include "installer/palm_setup.h"
@@ -85,11 +86,23 @@ std::map<std::string, std::uint32_t> PlanFiles(const LoadedArchive& archive, std
   return files;
 }
 
+// The name as narrow text when it is plain ASCII, as every component file's is;
+// empty for any other, whose conversion could fail.
+std::string AsciiName(const fs::path& name) {
+  std::string text;
+  for (const fs::path::value_type c : name.native()) {
+    const auto code = static_cast<std::make_unsigned_t<fs::path::value_type>>(c);
+    if (code == 0 || code >= 0x80) return {};
+    text.push_back(static_cast<char>(code));
+  }
+  return text;
+}
+
 // Whether the file is one of this game's databases under a name the installer
 // gives: the only files an export removes. A link is never one.
 bool IsGameComponentFile(const fs::directory_entry& file) {
   std::error_code code;
-  if (!IsComponentFileName(file.path().filename().string().c_str()) ||
+  if (!IsComponentFileName(AsciiName(file.path().filename()).c_str()) ||
       !fs::is_regular_file(file.symlink_status(code))) {
     return false;
   }
@@ -176,7 +189,8 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
     return 1;
   }
   std::size_t removed = 0;
-  if (force && fs::is_directory(folder) && !RemoveGameFiles(folder, &removed, &error)) {
+  std::error_code code;
+  if (force && fs::is_directory(folder, code) && !RemoveGameFiles(folder, &removed, &error)) {
     err << "qpk: " << error << "\n";
     return 1;
   }
