@@ -20,7 +20,15 @@ FUZZ_SECONDS ?= 60
 # the x64 one's.
 BACKDROP_OPT := $(if $(VEXO_BACKDROP),-DVEXO_BACKDROP=$(abspath $(VEXO_BACKDROP)))
 
-.PHONY: all deps host win64 win32 win64-gtest sanitize fuzzers release i686-tree test demo fuzz bench clean
+# CMake reads a tree's toolchain file only when it first configures the tree;
+# given again, it would be reported as a variable the project did not use.
+toolchain = $(if $(wildcard $(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(2))
+
+CONFIGURE_HOST  = cmake -S . -B $(HOST_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) >/dev/null
+CONFIGURE_WIN64 = cmake -S . -B $(WIN64_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) \
+	  $(call toolchain,$(WIN64_DIR),cmake/mingw-x86_64.cmake) -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) $(BACKDROP_OPT) >/dev/null
+
+.PHONY: all deps host win64 win32 win64-gtest sanitize fuzzers release i686-tree test demo demo-programs fuzz bench clean
 
 all: host win64 win32 win64-gtest
 
@@ -28,18 +36,17 @@ deps:
 	@scripts/install-deps
 
 host: deps
-	cmake -S . -B $(HOST_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) >/dev/null
+	$(CONFIGURE_HOST)
 	cmake --build $(HOST_DIR) -j $(JOBS)
 
 win64: host
-	cmake -S . -B $(WIN64_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) $(BACKDROP_OPT) >/dev/null
+	$(CONFIGURE_WIN64)
 	cmake --build $(WIN64_DIR) -j $(JOBS)
 
 # The GoogleTest of the Win32 layer, with the posix thread model GoogleTest needs.
 win64-gtest: host
 	cmake -S . -B $(WINGT_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_WIN_GTEST=ON \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64-posix.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) $(BACKDROP_OPT) >/dev/null
+	  $(call toolchain,$(WINGT_DIR),cmake/mingw-x86_64-posix.cmake) -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) $(BACKDROP_OPT) >/dev/null
 	cmake --build $(WINGT_DIR) -j $(JOBS)
 
 # The 32-bit build: the same program for i686, checked statically (its imports,
@@ -48,7 +55,7 @@ win64-gtest: host
 # kernels refuse 32-bit code.
 win32: host
 	cmake -S . -B $(WIN32_DIR) -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE) -DVEXO_BUILD_TESTS=OFF \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) \
+	  $(call toolchain,$(WIN32_DIR),cmake/mingw-i686.cmake) -DVEXO_HOST_TOOLS=$(abspath $(HOST_DIR)) \
 	  -DVEXO_X64_BUILD=$(abspath $(WIN64_DIR)) $(BACKDROP_OPT) >/dev/null
 	cmake --build $(WIN32_DIR) -j $(JOBS)
 
@@ -78,8 +85,16 @@ i686-tree: deps
 test: i686-tree all sanitize fuzzers release
 	scripts/run-tests
 
-demo: all
+demo: demo-programs
 	scripts/demo
+
+# Only what the demo runs: the native tools the x64 tree and the demo's ending
+# use, then the installer, the driver, the stand-in Palm Desktop and the fixtures.
+demo-programs: deps
+	$(CONFIGURE_HOST)
+	cmake --build $(HOST_DIR) -j $(JOBS) --target msgtable make_icons palmusers qpk samples
+	$(CONFIGURE_WIN64)
+	cmake --build $(WIN64_DIR) -j $(JOBS) --target VexoLoad driver palm_desktop_stub vexo_fixtures
 
 # Each fuzzer for FUZZ_SECONDS (a minute by default), one after the other.
 fuzz: fuzzers

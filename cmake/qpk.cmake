@@ -1,5 +1,6 @@
 # The publisher's archive tool, built natively and for Windows from one list.
 add_library(qpk_core STATIC
+  tools/qpk/component_names.cpp
   tools/qpk/data_area_plan.cpp
   tools/qpk/export.cpp
   tools/qpk/file_io.cpp

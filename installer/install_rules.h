@@ -38,9 +38,9 @@ const ComponentRow* InstallRow(const ArchiveEntry& entry, std::uint16_t deviceMa
 
 // The entry's creator, the row index in four digits, ".pdb": "Vexo0007.pdb".
 void ComponentFileName(const ArchiveEntry& entry, std::size_t row, char (&name)[kComponentFileNameSize]);
-
-// Whether a name is one Install gives a component: "Vexo", four digits, ".pdb".
+// Whether a name is one ComponentFileName gives for the game's creator: "Vexo", four digits, ".pdb".
 bool IsComponentFileName(const char* name);
+
 // Whether a file in the Install folder is a component's new file that a run
 // killed before the move left behind ("~03Vexo0007.pdb"): never a component,
 // whatever it holds, and removed.

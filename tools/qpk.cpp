@@ -65,11 +65,13 @@ constexpr Command kCommands[] = {
      "--force", Unpack},
     {"export",
      "       qpk export ARCHIVE FOLDER --colour|--mono [--levels 1,3,5|all] [--languages UK,FR|all] [--force]\n"
+     "                  [--strict]\n"
      "           write into FOLDER the files the installer puts into the Install folder for this\n"
      "           choice, named and made as it makes them: the application and common database of\n"
      "           that handheld, the levels (default none) and languages (default UK); --force\n"
-     "           writes into a folder that is not empty\n",
-     "--colour --mono --levels --languages --force", Export},
+     "           writes into a folder that is not empty, removing the game's files found there\n"
+     "           first; warns when the handheld gets no application or common database\n",
+     "--colour --mono --levels --languages --force --strict", Export},
 };
 
 constexpr char kFooter[] =
@@ -162,7 +164,7 @@ int Export(const Command& command, const Arguments& args) {
   choice.deviceMask = args.colour ? kColourMask : kMonoMask;
   if (args.levelsGiven) choice.levels = args.levels;
   if (args.languagesGiven) choice.languages = args.languages;
-  return RunExport(args.operands[0], args.operands[1], choice, args.force, std::cout, std::cerr);
+  return RunExport(args.operands[0], args.operands[1], choice, args.force, args.strict, std::cout, std::cerr);
 }
 
 }  // namespace

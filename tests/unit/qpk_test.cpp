@@ -140,7 +140,7 @@ TEST_F(QpkCommands, PackListVerifyUnpack) {
   ASSERT_EQ(RunList(archive_, false, list, err_), 0);
   const std::string lines = list.str();
   EXPECT_NE(lines.find("   0  Vexo Language UK                  Vexo  lang         588  good  "
-                       "row 0, Vexo0000.pdb, box 0x65, colour and black-and-white\n"),
+                       "row 0, Vexo0000.pdb, language UK, box 0x65, colour and black-and-white\n"),
             std::string::npos)
       << lines;
   EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
@@ -235,16 +235,16 @@ TEST_F(QpkCommands, PackAndListTellWhatTheInstallerWillDo) {
   std::vector<std::string> outlooks;
   for (std::string line; std::getline(lines, line) && line.find("good  ") != std::string::npos;) outlooks.push_back(line.substr(line.find("good  ") + 6));
   EXPECT_EQ(outlooks, (std::vector<std::string>{
-                          "row 5, Vexo0005.pdb, box 0x6A, colour",
-                          "row 26, Vexo0026.pdb, box 0x89, black-and-white",
+                          "row 5, Vexo0005.pdb, level 1, box 0x6A, colour",
+                          "row 26, Vexo0026.pdb, application, chosen by the installer, black-and-white",
                           "never installed: no component row takes its type and name",
                           "never installed: its creator is not the game's (Vexo)",
                           "its header is not one the installer takes for the game's database: its file is never "
                           "seen as installed and never removed",
                           "installs as Vexo0005.pdb like entry 0, whose file it replaces",
-                          "row 14, Vexo0014.pdb, box 0x87, colour",
+                          "row 14, Vexo0014.pdb, common data, chosen by the installer, colour",
                           "same database name as entry 6: the handheld keeps only one",
-                          "row 25, Vexo0025.pdb, box 0x87, black-and-white",
+                          "row 25, Vexo0025.pdb, common data, chosen by the installer, black-and-white",
                       }));
 }
 
@@ -273,6 +273,15 @@ TEST_F(QpkCommands, RefusesAndWarns) {
   fs::create_directories(full);
   Write("full/Vexo Zantor.pdb", {'k', 'e', 'p', 't'});
   Write("new.qpk.tmp", {'o', 'w', 'n'});
+  // An earlier export, beside a player's own files that only look like one.
+  const std::string earlier = Path("earlier");
+  fs::create_directories(earlier);
+  Write("earlier/Vexo0015.pdb", Read("app.pdb"));
+  Write("earlier/Vexo0099.pdb", Read("l3.pdb"));
+  Write("earlier/Vexo0007.pdb", Database("Vexo Level 03 Colour", 90, "cl03", "Othr"));
+  Write("earlier/Vexo0014.pdb", {'o', 'w', 'n'});
+  Write("earlier/Level 3.pdb", Read("l3.pdb"));
+  fs::create_symlink(Path("l3.pdb"), Path("earlier/Vexo0005.pdb"));
   const auto unchanged = [&] { return Read("full/Vexo Zantor.pdb") == std::vector<std::uint8_t>{'k', 'e', 'p', 't'}; };
   const auto absent = [&](const char* name) { return [&, name] { return !fs::exists(Path(name)); }; };
   ExportChoice mono;
@@ -301,26 +310,47 @@ TEST_F(QpkCommands, RefusesAndWarns) {
        ": not a QPK archive: cut short, at least ", {}},
       {"unpack over a file", [&] { return RunUnpack(complete, full, false, out_, err_); }, 1,
        kept + ": exists; nothing written (--force replaces it)\n", unchanged},
-      {"export into a folder not empty", [&] { return RunExport(complete, full, mono, false, out_, err_); }, 1,
+      {"export into a folder not empty", [&] { return RunExport(complete, full, mono, false, false, out_, err_); }, 1,
        full + ": is not empty; nothing written (--force writes into it)\n", unchanged},
-      {"export of a damaged archive", [&] { return RunExport(damaged, Path("x"), mono, false, out_, err_); }, 1,
+      {"export of a damaged archive", [&] { return RunExport(damaged, Path("x"), mono, false, false, out_, err_); }, 1,
        ": damaged; nothing written\n", absent("x")},
-      {"export of no archive", [&] { return RunExport(kept, Path("x"), mono, false, out_, err_); }, 1,
+      {"export of no archive", [&] { return RunExport(kept, Path("x"), mono, false, false, out_, err_); }, 1,
        ": not a QPK archive\n", absent("x")},
-      {"export of an unknown level", [&] { return RunExport(complete, Path("x"), badLevel, false, out_, err_); }, 2,
+      {"export of an unknown level", [&] { return RunExport(complete, Path("x"), badLevel, false, false, out_, err_); }, 2,
        "--levels: \"12\" is not one of the game's", absent("x")},
       {"pack beside a file named like a fixed temporary", [&] { return RunPack(Path("new.qpk"), both, false, out_, err_); },
        0, "", [&] { return Read("new.qpk.tmp") == std::vector<std::uint8_t>{'o', 'w', 'n'}; }},
-      {"export never writes outside its folder", [&] { return RunExport(complete, Path("x"), mono, false, out_, err_); },
+      {"export never writes outside its folder", [&] { return RunExport(complete, Path("x"), mono, false, false, out_, err_); },
        0, "", [&] { return !fs::exists(Path("a0005.pdb")) && fs::exists(Path("x/Vexo0026.pdb")); }},
+      {"export --force removes the game's files only", [&] { return RunExport(complete, earlier, mono, true, false, out_, err_); },
+       0, "", [&] {
+         const std::vector<std::string> left{"Level 3.pdb",  "Vexo0000.pdb", "Vexo0005.pdb", "Vexo0007.pdb",
+                                             "Vexo0014.pdb", "Vexo0025.pdb", "Vexo0026.pdb"};
+         std::vector<std::string> names;
+         for (const auto& file : fs::directory_iterator(earlier)) names.push_back(file.path().filename().string());
+         std::sort(names.begin(), names.end());
+         return names == left && fs::exists(Path("l3.pdb")) &&
+                out_.str().find(" (2 files of the game removed first), 0 warnings\n") != std::string::npos;
+       }},
+      {"strict export for a handheld left without its application",
+       [&] { return RunExport(incomplete, Path("y"), mono, false, true, out_, err_); }, 1,
+       "qpk: warning: black-and-white handhelds get no common database (row 25, box 0x87): the game cannot start "
+       "there\nqpk: warning: black-and-white handhelds get no application (row 26, box 0x89): the game cannot start "
+       "there\nqpk: 2 warnings, errors under --strict\n", absent("y")},
+      {"list counts a bad entry", [&] { return RunList(damaged, false, out_, err_); }, 0,
+       "qpk: warning: entry 5 \"Vexo Data Mono\": bad checksum: the installer never writes it\n",
+       [&] { return out_.str().find("\n7 entries, 3 warnings\n") != std::string::npos; }},
       {"unpack --force replaces", [&] { return RunUnpack(complete, full, true, out_, err_); }, 0, "",
        [&] { return !unchanged(); }},
   };
   for (const auto& c : cases) {
+    out_.str("");
     err_.str("");
     EXPECT_EQ(c.run(), c.rc) << c.what << ": " << err_.str();
     EXPECT_NE(err_.str().find(c.err), std::string::npos) << c.what << ": " << err_.str();
-    if (c.holds) EXPECT_TRUE(c.holds()) << c.what;
+    if (c.holds) {
+      EXPECT_TRUE(c.holds()) << c.what;
+    }
   }
   out_.str("");
   ASSERT_EQ(RunVerify(one, false, out_, err_), 0);

@@ -25,8 +25,9 @@ struct ExportChoice {
   std::string levels;            // "1,3,5", "all", or empty: none
   std::optional<std::string> languages;  // "UK,FR", "all", empty: none; unset: the installer's first choice
 };
+// With `force`, first removes the game's own files it finds in the folder.
 int RunExport(const std::string& archive, const std::string& folder, const ExportChoice& choice, bool force,
-              std::ostream& out, std::ostream& err);
+              bool strict, std::ostream& out, std::ostream& err);
 
 // "1 entry", "2 entries".
 std::string Counted(std::size_t count, const char* one, const char* many);

@@ -3,16 +3,20 @@
 // copy them to an emulator or a memory card themselves.
 #include <array>
 #include <cctype>
-#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
 #include <system_error>
+#include <type_traits>
 
 #include "installer/install_rules.h"
+#include "palm/palm_database.h"
 #include "tools/qpk/commands.h"
+#include "tools/qpk/component_names.h"
 #include "tools/qpk/file_io.h"
+#include "tools/qpk/install_verdicts.h"
 #include "tools/qpk/loaded_archive.h"
 
 namespace {
@@ -21,17 +25,12 @@ namespace fs = std::filesystem;
 
 using TickedBoxes = std::array<bool, 256>;
 
-std::string LanguageName(const ComponentRow& row) {
-  return IsLanguage(row) ? std::string(row.nameSuffix, strnlen(row.nameSuffix, sizeof row.nameSuffix)) : "";
-}
-
-std::string LevelName(const ComponentRow& row) { return LevelOf(row) != 0 ? std::to_string(LevelOf(row)) : ""; }
-
 // The languages the table offers, in its order: "UK, FR, GE, IT, SP".
 std::string LanguageNames() {
   std::string names;
   for (std::size_t r = 0; r < kComponentRows; ++r) {
-    if (IsLanguage(ComponentTable[r])) names += (names.empty() ? "" : ", ") + LanguageName(ComponentTable[r]);
+    const std::string language = LanguageText(ComponentTable[r]);
+    if (!language.empty()) names += (names.empty() ? "" : ", ") + language;
   }
   return names;
 }
@@ -68,15 +67,15 @@ bool TickChoice(const ExportChoice& choice, TickedBoxes* ticked, std::string* er
     if (IsNeededToStart(ComponentTable[r])) (*ticked)[ComponentTable[r].checkBox] = true;
   }
   std::string problem;
-  if (!TickListed(choice.levels, choice.deviceMask, LevelName, ticked, &problem)) {
+  if (!TickListed(choice.levels, choice.deviceMask, LevelText, ticked, &problem)) {
     *error = "--levels: " + problem + " (1 to " + std::to_string(kLevelBoxCount) + ", or all)";
     return false;
   }
   std::string languages;
   for (std::size_t r = 0; r < kComponentRows && !choice.languages; ++r) {
-    if (ComponentTable[r].checkBox == kDefaultLanguageBox) languages = LanguageName(ComponentTable[r]);
+    if (ComponentTable[r].checkBox == kDefaultLanguageBox) languages = LanguageText(ComponentTable[r]);
   }
-  if (!TickListed(choice.languages.value_or(languages), choice.deviceMask, LanguageName, ticked, &problem)) {
+  if (!TickListed(choice.languages.value_or(languages), choice.deviceMask, LanguageText, ticked, &problem)) {
     *error = "--languages: " + problem + " (" + LanguageNames() + ", or all)";
     return false;
   }
@@ -106,6 +105,56 @@ std::map<std::string, std::uint32_t> PlanFiles(const LoadedArchive& archive, std
   return files;
 }
 
+// The name as narrow text when it is plain ASCII, as every component file's is;
+// empty for any other, whose conversion could fail.
+std::string AsciiName(const fs::path& name) {
+  std::string text;
+  for (const fs::path::value_type c : name.native()) {
+    const auto code = static_cast<std::make_unsigned_t<fs::path::value_type>>(c);
+    if (code == 0 || code >= 0x80) return {};
+    text.push_back(static_cast<char>(code));
+  }
+  return text;
+}
+
+// Whether the file is one of this game's databases under a name the installer
+// gives: the only files an export removes. A link is never one.
+bool IsGameComponentFile(const fs::directory_entry& file) {
+  std::error_code code;
+  if (!IsComponentFileName(AsciiName(file.path().filename()).c_str()) ||
+      !fs::is_regular_file(file.symlink_status(code))) {
+    return false;
+  }
+  const std::uintmax_t size = file.file_size(code);
+  if (code || size > 0xFFFFFFFFu || !MayBeGameFile(static_cast<std::uint32_t>(size))) return false;
+  std::uint8_t header[kGameHeaderSize];
+  std::ifstream in(file.path(), std::ios::binary);
+  in.read(reinterpret_cast<char*>(header), sizeof header);
+  return in.gcount() == sizeof header && IsGameFile(static_cast<std::uint32_t>(size), header, sizeof header);
+}
+
+// Removes the game's files an earlier export left, so that the folder holds
+// exactly the new set; other files stay.
+bool RemoveGameFiles(const std::string& folder, std::size_t* removed, std::string* error) {
+  std::error_code code;
+  std::vector<fs::path> found;
+  for (const fs::directory_entry& file : fs::directory_iterator(folder, code)) {
+    if (IsGameComponentFile(file)) found.push_back(file.path());
+  }
+  if (code) {
+    *error = folder + ": cannot list: " + code.message();
+    return false;
+  }
+  for (const fs::path& path : found) {
+    if (!fs::remove(path, code)) {
+      *error = path.string() + ": cannot remove: " + code.message();
+      return false;
+    }
+  }
+  *removed = found.size();
+  return true;
+}
+
 bool MayWriteInto(const std::string& folder, bool force, std::string* error) {
   std::error_code code;
   if (!fs::exists(folder, code)) return true;
@@ -123,7 +172,7 @@ bool MayWriteInto(const std::string& folder, bool force, std::string* error) {
 }  // namespace
 
 int RunExport(const std::string& archive, const std::string& folder, const ExportChoice& choice, bool force,
-              std::ostream& out, std::ostream& err) {
+              bool strict, std::ostream& out, std::ostream& err) {
   TickedBoxes ticked;
   std::string error;
   if (!TickChoice(choice, &ticked, &error)) {
@@ -138,7 +187,7 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
   bool bad = false;
   for (std::uint32_t i : BadChecksums(loaded)) {
     if (!IsVerifiedAtStart(loaded.directory[i])) continue;
-    err << "qpk: " << archive << ": entry " << i << " \"" << EntryNameText(loaded.directory[i]) << "\": bad checksum\n";
+    err << "qpk: " << archive << ": " << EntryLabel(loaded, i) << ": bad checksum\n";
     bad = true;
   }
   if (bad) {
@@ -151,6 +200,20 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
   }
   std::vector<std::uint32_t> refused;
   const std::map<std::string, std::uint32_t> files = PlanFiles(loaded, choice.deviceMask, ticked, &refused);
+  std::vector<bool> written(loaded.count, false);
+  for (const auto& [name, index] : files) written[index] = true;
+  const std::vector<std::string> warnings =
+      CannotStartWarnings(JudgeEntries(loaded.directory, StoredData(loaded)), written, choice.deviceMask);
+  if (!ReportWarnings(warnings, strict, err)) {
+    err << "qpk: " << folder << ": nothing written\n";
+    return 1;
+  }
+  std::size_t removed = 0;
+  std::error_code code;
+  if (force && fs::is_directory(folder, code) && !RemoveGameFiles(folder, &removed, &error)) {
+    err << "qpk: " << error << "\n";
+    return 1;
+  }
   std::vector<NamedFile> named;
   for (const auto& [name, index] : files) {
     const ArchiveEntry& entry = loaded.directory[index];
@@ -161,7 +224,9 @@ int RunExport(const std::string& archive, const std::string& folder, const Expor
     return 1;
   }
   out << Counted(named.size(), "file", "files") << " for a "
-      << (choice.deviceMask == kColourMask ? "colour" : "black-and-white") << " handheld in " << folder << "\n";
+      << (choice.deviceMask == kColourMask ? "colour" : "black-and-white") << " handheld in " << folder;
+  if (removed != 0) out << " (" << Counted(removed, "file", "files") << " of the game removed first)";
+  out << ", " << Counted(warnings.size(), "warning", "warnings") << "\n";
   for (std::uint32_t i : refused) {
     err << "qpk: " << archive << ": entry " << i << " \"" << EntryNameText(loaded.directory[i])
         << "\": of another creator; the installer refuses to write it, and so does export\n";

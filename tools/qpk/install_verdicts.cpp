@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "installer/install_rules.h"
+#include "tools/qpk/component_names.h"
 
 namespace {
 
@@ -75,8 +76,11 @@ std::string VerdictText(const ArchiveEntry& entry, const EntryVerdict& verdict) 
   switch (verdict.verdict) {
     case Verdict::Installs: {
       const ComponentRow& row = ComponentTable[verdict.row];
-      std::snprintf(text, sizeof text, "row %zu, %s, box 0x%02X, %s", verdict.row,
-                    FileNameText(entry, verdict.row).c_str(), row.checkBox, DeviceText(row));
+      // These rows' boxes are never on screen: the player cannot untick them.
+      char box[32] = "chosen by the installer";
+      if (!IsNeededToStart(row)) std::snprintf(box, sizeof box, "box 0x%02X", row.checkBox);
+      std::snprintf(text, sizeof text, "row %zu, %s, %s, %s, %s", verdict.row, FileNameText(entry, verdict.row).c_str(),
+                    ComponentName(row).c_str(), box, DeviceText(row));
       return text;
     }
     case Verdict::NoRow:
@@ -99,20 +103,16 @@ std::string VerdictText(const ArchiveEntry& entry, const EntryVerdict& verdict) 
   return {};
 }
 
-std::vector<std::string> InstallWarnings(const std::vector<ArchiveEntry>& directory,
-                                         const std::vector<const std::uint8_t*>& stored,
-                                         const std::vector<std::string>& names, const std::vector<bool>& written) {
-  const std::vector<EntryVerdict> verdicts = JudgeEntries(directory, stored);
+std::vector<std::string> CannotStartWarnings(const std::vector<EntryVerdict>& verdicts, const std::vector<bool>& written,
+                                             std::uint16_t deviceMask) {
   std::vector<std::string> warnings;
-  for (std::size_t i = 0; i < directory.size(); ++i) {
-    if (verdicts[i].verdict != Verdict::Installs) warnings.push_back(names[i] + ": " + VerdictText(directory[i], verdicts[i]));
-  }
   for (const Handheld& handheld : kHandhelds) {
+    if ((handheld.mask & deviceMask) == 0) continue;
     for (std::size_t r = 0; r < kComponentRows; ++r) {
       const ComponentRow& row = ComponentTable[r];
       if (!IsNeededToStart(row) || !IsForDevice(row, handheld.mask)) continue;
       bool present = false;
-      for (std::size_t i = 0; i < directory.size(); ++i) {
+      for (std::size_t i = 0; i < verdicts.size(); ++i) {
         present = present || (written[i] && IsWritten(verdicts[i]) && verdicts[i].row == r);
       }
       if (present) continue;
@@ -123,5 +123,18 @@ std::vector<std::string> InstallWarnings(const std::vector<ArchiveEntry>& direct
       warnings.push_back(text);
     }
   }
+  return warnings;
+}
+
+std::vector<std::string> InstallWarnings(const std::vector<ArchiveEntry>& directory,
+                                         const std::vector<const std::uint8_t*>& stored,
+                                         const std::vector<std::string>& names, const std::vector<bool>& written) {
+  const std::vector<EntryVerdict> verdicts = JudgeEntries(directory, stored);
+  std::vector<std::string> warnings;
+  for (std::size_t i = 0; i < directory.size(); ++i) {
+    if (verdicts[i].verdict != Verdict::Installs) warnings.push_back(names[i] + ": " + VerdictText(directory[i], verdicts[i]));
+  }
+  const std::vector<std::string> unstartable = CannotStartWarnings(verdicts, written, kColourMask | kMonoMask);
+  warnings.insert(warnings.end(), unstartable.begin(), unstartable.end());
   return warnings;
 }

@@ -30,7 +30,7 @@ struct EntryVerdict {
 std::vector<EntryVerdict> JudgeEntries(const std::vector<ArchiveEntry>& directory,
                                        const std::vector<const std::uint8_t*>& stored);
 
-// "row 5, Vexo0005.pdb, box 0x6A, colour", or why the entry never reaches the handheld.
+// "row 5, Vexo0005.pdb, level 1, box 0x6A, colour", or why the entry never reaches the handheld.
 std::string VerdictText(const ArchiveEntry& entry, const EntryVerdict& verdict);
 
 // One line per problem: each entry not installed as it should be, named by
@@ -40,3 +40,8 @@ std::string VerdictText(const ArchiveEntry& entry, const EntryVerdict& verdict);
 std::vector<std::string> InstallWarnings(const std::vector<ArchiveEntry>& directory,
                                          const std::vector<const std::uint8_t*>& stored,
                                          const std::vector<std::string>& names, const std::vector<bool>& written);
+
+// Each kind of handheld in `deviceMask` that gets no application or no common
+// database from the entries for which `written[i]` holds.
+std::vector<std::string> CannotStartWarnings(const std::vector<EntryVerdict>& verdicts, const std::vector<bool>& written,
+                                             std::uint16_t deviceMask);

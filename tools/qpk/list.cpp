@@ -21,7 +21,12 @@ int RunList(const std::string& archive, bool strict, std::ostream& out, std::ost
                   static_cast<unsigned>(entry.dataSize), EntryChecksumGood(loaded, i) ? "good" : "bad");
     out << line << VerdictText(entry, verdicts[i]) << "\n";
   }
-  const std::vector<std::string> warnings = ArchiveWarnings(loaded);
+  std::vector<std::string> warnings;
+  for (std::uint32_t i : BadChecksums(loaded)) {
+    warnings.push_back(EntryLabel(loaded, i) + ": bad checksum: the installer never writes it");
+  }
+  const std::vector<std::string> install = ArchiveWarnings(loaded);
+  warnings.insert(warnings.end(), install.begin(), install.end());
   if (!ReportWarnings(warnings, strict, err)) return 1;
   out << Counted(loaded.count, "entry", "entries") << ", " << Counted(warnings.size(), "warning", "warnings") << "\n";
   return 0;

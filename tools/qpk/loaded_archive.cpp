@@ -82,10 +82,14 @@ std::vector<std::string> ArchiveWarnings(const LoadedArchive& archive) {
   std::vector<std::string> names;
   std::vector<bool> good;
   for (std::uint32_t i = 0; i < archive.count; ++i) {
-    names.push_back("entry " + std::to_string(i) + " \"" + EntryNameText(archive.directory[i]) + "\"");
+    names.push_back(EntryLabel(archive, i));
     good.push_back(EntryChecksumGood(archive, i));
   }
   return InstallWarnings(archive.directory, StoredData(archive), names, good);
+}
+
+std::string EntryLabel(const LoadedArchive& archive, std::uint32_t index) {
+  return "entry " + std::to_string(index) + " \"" + EntryNameText(archive.directory[index]) + "\"";
 }
 
 std::string EntryNameText(const ArchiveEntry& entry) { return Printable(entry.name, kEntryNameSize); }

@@ -30,6 +30,8 @@ std::vector<const std::uint8_t*> StoredData(const LoadedArchive& archive);
 // InstallWarnings for the archive, entries named by index and name.
 std::vector<std::string> ArchiveWarnings(const LoadedArchive& archive);
 
+// "entry 3 \"Vexo Level 03 Colour\"", as messages name an entry.
+std::string EntryLabel(const LoadedArchive& archive, std::uint32_t index);
 // An entry's name, creator and type as printable text (other bytes become '?').
 std::string EntryNameText(const ArchiveEntry& entry);
 std::string CodeText(const char code[4]);
