@@ -82,13 +82,19 @@ bool FindUserRecord(const std::uint8_t* image, std::uint32_t size, char (&userNa
   }
 }
 
-std::uint32_t ReachedFolderLength(const std::uint8_t* name, std::uint32_t length) {
-  while (EndsInDotOrBlank(reinterpret_cast<const char*>(name), length)) --length;
-  return length;
+std::uint32_t ReachedFolderLength(const std::uint8_t* name, std::uint32_t length, LeadByteTest lead) {
+  const char* text = reinterpret_cast<const char*>(name);
+  std::uint32_t reached = 0;
+  for (const char* at = text; at < text + length;) {
+    const std::size_t step = CharLength(at, text + length, lead);
+    at += step;
+    if (step == 2 || !EndsInDotOrBlank(at - 1, 1)) reached = static_cast<std::uint32_t>(at - text);
+  }
+  return reached;
 }
 
 bool IsPlainFolderName(const std::uint8_t* name, std::uint32_t length, LeadByteTest lead) {
-  return ReachedFolderLength(name, length) != 0 &&
+  return ReachedFolderLength(name, length, lead) != 0 &&
          !HasZeroOrCharOf(reinterpret_cast<const char*>(name), length, "\\/:", lead);
 }
 
@@ -96,6 +102,6 @@ UserLookup LookUpUser(const std::uint8_t* image, std::uint32_t size, char (&user
                       LeadByteTest lead, UserRecord* found) {
   if (!FindUserRecord(image, size, userName, found)) return UserLookup::NotAvailable;
   if (!IsPlainFolderName(found->folder, found->folderLength, lead)) return UserLookup::NotAvailable;
-  found->folderLength = ReachedFolderLength(found->folder, found->folderLength);
+  found->folderLength = ReachedFolderLength(found->folder, found->folderLength, lead);
   return (found->tag & kDefinedClassBit) != 0 ? UserLookup::NotMainUser : UserLookup::Found;
 }

@@ -63,8 +63,8 @@ enum class UserLookup : ErrorCode {
 
 // The length of the folder name Windows reaches: without its trailing dots and
 // blanks, which Windows drops ("PlayerJ." is PlayerJ's folder, as Palm Desktop
-// itself finds it). Neither byte is ever the second byte of a character.
-std::uint32_t ReachedFolderLength(const std::uint8_t* name, std::uint32_t length);
+// itself finds it); a dot that is a double-byte character's second byte stays.
+std::uint32_t ReachedFolderLength(const std::uint8_t* name, std::uint32_t length, LeadByteTest lead);
 
 // Whether a folder name from the list names one folder inside Palm Desktop's
 // folder: something is left of it once trimmed ("." and ".." leave nothing),
