@@ -5,6 +5,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "palm/user_list.h"
+#include "tests/support/code_pages.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -39,10 +40,6 @@ void CheckRecord(const std::uint8_t* image, std::uint32_t size, const UserRecord
   FUZZ_CHECK(record.folderLength >= 1 && record.folderLength <= 255);
   FUZZ_CHECK(record.folder + record.folderLength <= image + size);
 }
-
-// Japanese (932): a character starting 0x81..0x9F or 0xE0..0xFC takes a second
-// byte, which may be 0x5C, the backslash.
-bool IsLeadByte932(std::uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 // A folder name that stays one folder below Palm Desktop's: no separator or
 // zero byte among its characters, and something besides dots and blanks;
