@@ -50,6 +50,12 @@ std::uint32_t XorSumPeriod(std::uint8_t* at) {
   return sum;
 }
 
+std::uint32_t XoredSumPeriod(const std::uint8_t* at) {
+  std::uint32_t sum = 0;
+  for (std::size_t i = 0; i < kKeyWords; ++i) sum += GetLe32(at + 4 * i) ^ GetLe32(ArchiveKey + 4 * i);
+  return sum;
+}
+
 // What follows the whole periods: under 1024 bytes, key index from 0.
 void XorRest(std::uint8_t* at, std::size_t size) {
   const std::size_t words = size / 4;
@@ -89,6 +95,17 @@ std::uint32_t ArchiveXorChecksum(std::uint8_t* region, std::size_t size) {
   for (std::size_t at = 0; at < whole; at += kArchiveKeySize) sum += XorSumPeriod(region + at);
   XorRest(region + whole, size - whole);
   return sum + SumRest(region + whole, size - whole);
+}
+
+std::uint32_t ArchiveXoredChecksum(const std::uint8_t* region, std::size_t size) {
+  const std::size_t whole = size - size % kArchiveKeySize;
+  std::uint32_t sum = 0;
+  for (std::size_t at = 0; at < whole; at += kArchiveKeySize) sum += XoredSumPeriod(region + at);
+  const std::size_t rest = size - whole;
+  for (std::size_t i = 0; i < rest; ++i) {
+    sum += static_cast<std::uint32_t>(region[whole + i] ^ ArchiveKey[i]) << (8 * (i % 4));
+  }
+  return sum;
 }
 
 std::uint32_t CodeWord(const char code[4]) { return GetLe32(reinterpret_cast<const std::uint8_t*>(code)); }
@@ -192,8 +209,8 @@ bool FindSharedBytes(const ArchiveEntry* directory, std::uint32_t count, std::ui
   return false;
 }
 
-bool VerifyEntryData(std::uint8_t* file, const ArchiveEntry& entry) {
-  return ArchiveXorChecksum(file + entry.dataOffset, entry.dataSize) == entry.checksum;
+bool VerifyEntryData(const std::uint8_t* file, const ArchiveEntry& entry) {
+  return ArchiveXoredChecksum(file + entry.dataOffset, entry.dataSize) == entry.checksum;
 }
 
 bool IsSelected(const ArchiveEntry& entry, const ArchiveSelection& selection) {

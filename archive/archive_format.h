@@ -12,8 +12,8 @@
 //   16 name (32 bytes, zero-padded, first byte not 0)   48 creator   52 type
 //
 // The file holds at least 192 bytes and at least D + 76. No byte of the data area
-// belongs to two entries: verification transforms each entry's bytes in place,
-// so a shared byte would be transformed twice and written damaged.
+// belongs to two entries: each entry's data is its own transformed region, and
+// an archive whose entries share bytes is damaged.
 #pragma once
 
 #include <cstddef>
@@ -46,6 +46,9 @@ void ArchiveXor(std::uint8_t* region, std::size_t size);
 std::uint32_t ArchiveChecksum(const std::uint8_t* region, std::size_t size);
 // ArchiveXor then ArchiveChecksum of the result, in one pass over the bytes.
 std::uint32_t ArchiveXorChecksum(std::uint8_t* region, std::size_t size);
+// The checksum ArchiveXorChecksum gives, the region left as it is: the archive
+// image can stay read-only.
+std::uint32_t ArchiveXoredChecksum(const std::uint8_t* region, std::size_t size);
 
 constexpr std::uint32_t DataAreaStart(std::uint32_t count) {
   return static_cast<std::uint32_t>(4 + kArchiveEntrySize * (count + 1));
@@ -71,9 +74,9 @@ std::uint64_t MissingArchiveBytes(const std::uint8_t* file, std::uint32_t size, 
 bool FindSharedBytes(const ArchiveEntry* directory, std::uint32_t count, std::uint32_t* first,
                      std::uint32_t* second);
 
-// The start-up verification of one entry: transforms its data in place in the
-// archive image and compares the checksum. The image keeps the transformed bytes.
-bool VerifyEntryData(std::uint8_t* file, const ArchiveEntry& entry);
+// The start-up verification of one entry: compares the checksum of its data as
+// the transform gives it; the archive image is left as stored.
+bool VerifyEntryData(const std::uint8_t* file, const ArchiveEntry& entry);
 
 // Encodes / decodes one 56-byte record as it reads after the transform.
 void EncodeEntry(const ArchiveEntry& entry, std::uint8_t* record);

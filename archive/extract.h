@@ -11,9 +11,9 @@
 extern char ArchiveName[kPathSize];
 extern char TargetFolder[kPathSize];  // empty: verify only
 
-// The whole archive file, after Extract the data of every selected entry
-// transformed once; freed by a failing Extract and by the main window's close.
-extern std::uint8_t* ArchiveBlock;
+// The whole archive file as stored, a read-only view of it that keeps the file
+// from changing; released by a failing Extract and by the main window's close.
+extern const std::uint8_t* ArchiveBlock;
 extern std::uint32_t EntryCount;
 extern ArchiveSelection Selection;
 extern char CurrentEntryName[kEntryNameSize + 1];
@@ -25,10 +25,13 @@ extern bool EntryVerified[kMaxArchiveEntries];
 bool Extract(std::uint32_t creatorValue, std::uint32_t creatorMask, std::uint32_t typeValue,
              std::uint32_t typeMask, const char* namePrefix, ErrorCode* code);
 
-// One selected entry: transform, verify, and write it when a target folder is set.
+// One selected entry: verify it, and write it transformed when a target folder is set.
 bool ExtractEntry(std::uint32_t index);
 
 // Writes the entry's bytes as stored in the archive file to `path`. Refuses an
 // entry that did not pass its checksum with 0x20000103; a write that fails once
 // the file exists leaves no partial file behind.
 bool WriteEntryFile(const ArchiveEntry* entry, const char* path, ErrorCode* code);
+
+// Releases the archive and the file behind it; harmless when none is loaded.
+void ReleaseArchive();

@@ -11,7 +11,7 @@
 
 char ArchiveName[kPathSize];
 char TargetFolder[kPathSize];
-std::uint8_t* ArchiveBlock;
+const std::uint8_t* ArchiveBlock;
 std::uint32_t EntryCount;
 ArchiveSelection Selection;
 char CurrentEntryName[kEntryNameSize + 1];
@@ -34,12 +34,28 @@ bool FailLoad(const char* text, ErrorCode* code) {
   ErrorCode ignored;
   if (length > 0 && text[length - 1] == ' ' && ResolveFileName(ArchiveName, &name, &ignored)) message.Append(name);
   ShowErrorText(reinterpret_cast<const char*>(IoBuffer));
-  MemFree(&ArchiveBlock);
+  ReleaseArchive();
   *code = 0;
   return false;
 }
 
-std::uint8_t* EntryData(const ArchiveEntry& entry) { return ArchiveBlock + entry.dataOffset; }
+const std::uint8_t* EntryData(const ArchiveEntry& entry) { return ArchiveBlock + entry.dataOffset; }
+
+// A target folder's file holds the data after the transform; the archive view
+// stays as stored, so the transform is made in a block of its own.
+bool WriteTransformed(const ArchiveEntry& entry, ErrorCode* code) {
+  void* block = MemAlloc(GMEM_FIXED, entry.dataSize != 0 ? entry.dataSize : 1);
+  if (block == nullptr) {
+    *code = ERROR_NOT_ENOUGH_MEMORY;
+    return false;
+  }
+  std::uint8_t* bytes = static_cast<std::uint8_t*>(block);
+  std::memcpy(bytes, EntryData(entry), entry.dataSize);
+  ArchiveXor(bytes, entry.dataSize);
+  const bool written = FileWriteAll(g_outputPath, bytes, entry.dataSize, code);
+  MemFree(&block);
+  return written;
+}
 
 }  // namespace
 
@@ -55,11 +71,9 @@ bool Extract(std::uint32_t creatorValue, std::uint32_t creatorMask, std::uint32_
   }
   std::memset(EntryVerified, 0, sizeof EntryVerified);
 
-  void* block = nullptr;
   std::uint32_t size = 0;
   ErrorCode readFailure;
-  if (!FileReadAll(ArchiveName, 0, &block, &size, &readFailure)) return FailLoad(text::kArchiveAccess, code);
-  ArchiveBlock = static_cast<std::uint8_t*>(block);
+  if (!FileMapAll(ArchiveName, &ArchiveBlock, &size, &readFailure)) return FailLoad(text::kArchiveAccess, code);
   if (ReadArchiveDirectory(ArchiveBlock, size, ArchiveDirectory, &EntryCount) != LayoutResult::Valid) {
     EntryCount = 0;
     return FailLoad(text::kNotAnArchive, code);
@@ -92,7 +106,7 @@ bool ExtractEntry(std::uint32_t index) {
   EntryVerified[index] = true;
   if (!writing) return true;
   ErrorCode failure;
-  if (!FileWriteAll(g_outputPath, EntryData(entry), entry.dataSize, &failure)) {
+  if (!WriteTransformed(entry, &failure)) {
     IoText().Append(MessageText(failure)).Append(g_outputPath);
     ShowErrorText(reinterpret_cast<const char*>(IoBuffer));
     return false;
@@ -107,9 +121,7 @@ bool WriteEntryFile(const ArchiveEntry* entry, const char* path, ErrorCode* code
     *code = msg::GeneralFileError;
     return false;
   }
-  std::uint8_t* data = EntryData(*entry);
-  ArchiveXor(data, entry->dataSize);
-  const bool written = FileWriteAll(path, data, entry->dataSize, code);
-  ArchiveXor(data, entry->dataSize);
-  return written;
+  return FileWriteAll(path, EntryData(*entry), entry->dataSize, code);
 }
+
+void ReleaseArchive() { FileUnmap(&ArchiveBlock); }

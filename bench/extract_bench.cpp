@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     start = Now();
     if (!VerifyArchive(&code)) return 1;
     const double verify = Now() - start;
-    MemFree(&ArchiveBlock);
+    ReleaseArchive();
     if (round == 0) continue;
     reads.push_back(read);
     verifies.push_back(verify);

@@ -69,6 +69,7 @@ void CheckTransform(const std::uint8_t* data, std::size_t size) {
   std::vector<std::uint8_t> fused(data, data + length);
   ArchiveXor(once.data(), length);
   FUZZ_CHECK(ArchiveXorChecksum(fused.data(), length) == ArchiveChecksum(once.data(), length));
+  FUZZ_CHECK(ArchiveXoredChecksum(data, length) == ArchiveChecksum(once.data(), length));
   FUZZ_CHECK(once == fused);
   ArchiveXor(once.data(), length);
   FUZZ_CHECK(std::memcmp(once.data(), data, length) == 0);

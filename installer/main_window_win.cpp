@@ -141,7 +141,7 @@ INT_PTR CancelMainWindow(HWND window, UINT message, WPARAM first, LPARAM second)
 }
 
 INT_PTR CloseMainWindow(HWND, UINT, WPARAM, LPARAM) {
-  MemFree(&ArchiveBlock);
+  ReleaseArchive();
   MemFree(&MainPalmUser.image);
   FreeBackdrop();
   WindowRecord* record = &WindowTable[kMainWindowRecord];

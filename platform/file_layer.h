@@ -62,6 +62,13 @@ bool FileFillBuffer(std::uint32_t wanted, std::uint32_t already, std::uint32_t* 
                     ErrorCode* code);
 // A new block holding the whole file and `extra` zero bytes after it.
 bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint32_t* size, ErrorCode* code);
+// The whole file as one read-only view (a view of an empty file holds no
+// bytes). The file stays open, shared for reading only, until FileUnmap: no one
+// can change, move or delete it under the view. One view at a time; mapping
+// again releases the one before.
+bool FileMapAll(const char* name, const std::uint8_t** view, std::uint32_t* size, ErrorCode* code);
+// Sets the variable to 0, then releases the view and its file; 0 is left alone.
+void FileUnmap(const std::uint8_t** view);
 // Writes a new file beside the target and moves it over the target's name once
 // it is whole and flushed: a link under that name is replaced, never written
 // through, and a failed write leaves the target as it was.

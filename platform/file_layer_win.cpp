@@ -367,6 +367,50 @@ bool FileReadAll(const char* name, std::uint32_t extra, void** block, std::uint3
   return true;
 }
 
+namespace {
+
+// The file behind the one mapped view, open until FileUnmap.
+HANDLE g_mappedFile;
+// What an empty file maps to: Windows maps no file of 0 bytes.
+const std::uint8_t kNoBytes[1] = {};
+
+}  // namespace
+
+bool FileMapAll(const char* name, const std::uint8_t** view, std::uint32_t* size, ErrorCode* code) {
+  FileUnmap(view);
+  HANDLE file;
+  std::uint32_t fileSize;
+  if (!FileOpen(name, ModeRead, &file, &fileSize, code)) return false;
+  LastOpenedHandle = nullptr;
+  if (fileSize == 0) {
+    CloseHandle(file);
+    *view = kNoBytes;
+    *size = 0;
+    return true;
+  }
+  HANDLE section = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+  const void* mapped = section != nullptr ? MapViewOfFile(section, FILE_MAP_READ, 0, 0, 0) : nullptr;
+  const ErrorCode failure = mapped == nullptr ? GetLastError() : 0;
+  if (section != nullptr) CloseHandle(section);
+  if (mapped == nullptr) {
+    CloseHandle(file);
+    Fail(failure != 0 ? failure : ERROR_NOT_ENOUGH_MEMORY, code);
+    return false;
+  }
+  g_mappedFile = file;
+  *view = static_cast<const std::uint8_t*>(mapped);
+  *size = fileSize;
+  return true;
+}
+
+void FileUnmap(const std::uint8_t** view) {
+  const std::uint8_t* mapped = *view;
+  if (mapped == nullptr) return;
+  *view = nullptr;
+  if (mapped != kNoBytes) UnmapViewOfFile(mapped);
+  CloseSlot(&g_mappedFile);
+}
+
 bool FileWriteAll(const char* name, const void* data, std::uint32_t count, ErrorCode* code) {
   const char* target = nullptr;
   if (!ResolveFileName(name, &target, code)) {

@@ -48,6 +48,8 @@ TEST(ArchiveTransform, WordLoopsMatchTheByteRules) {
       std::vector<std::uint8_t> b = original;
       EXPECT_EQ(ArchiveXorChecksum(b.data() + align, length), SumByByte(expected.data() + align, length));
       EXPECT_EQ(b, expected);
+      EXPECT_EQ(ArchiveXoredChecksum(original.data() + align, length), SumByByte(expected.data() + align, length))
+          << "read-only " << length << " at " << align;
 
       ArchiveXor(a.data() + align, length);
       EXPECT_EQ(a, original);

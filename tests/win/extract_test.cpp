@@ -32,7 +32,7 @@ struct Extraction : ::testing::Test {
     std::strcpy(ArchiveName, archive.c_str());
     TargetFolder[0] = 0;
   }
-  void TearDown() override { MemFree(&ArchiveBlock); }
+  void TearDown() override { ReleaseArchive(); }
   void Write(const std::vector<std::uint8_t>& bytes) {
     ASSERT_TRUE(WriteWholeFile(archive, std::string(bytes.begin(), bytes.end())));
   }
@@ -54,7 +54,7 @@ std::vector<FixtureEntry> ThreeEntries() {
           {"Vexo Data Colour", "Vexo", "cdat", "abc"}};
 }
 
-TEST_F(Extraction, VerifiesTheSelectedEntriesInPlace) {
+TEST_F(Extraction, VerifiesTheSelectedEntriesAndHoldsTheArchiveUnchanged) {
   const auto bytes = BuildArchive(ThreeEntries());
   Write(bytes);
   bool ok = false;
@@ -65,12 +65,22 @@ TEST_F(Extraction, VerifiesTheSelectedEntriesInPlace) {
   EXPECT_TRUE(EntryVerified[0]);
   EXPECT_FALSE(EntryVerified[1]) << "another creator is not selected";
   EXPECT_TRUE(EntryVerified[2]);
-  const ArchiveEntry& other = ArchiveDirectory[1];
-  EXPECT_EQ(std::memcmp(ArchiveBlock + other.dataOffset, bytes.data() + other.dataOffset, 2), 0)
-      << "unselected data stays as stored";
-  const ArchiveEntry& first = ArchiveDirectory[0];
-  EXPECT_NE(std::memcmp(ArchiveBlock + first.dataOffset, bytes.data() + first.dataOffset, 1000), 0)
-      << "selected data is transformed once";
+  EXPECT_EQ(std::memcmp(ArchiveBlock, bytes.data(), bytes.size()), 0) << "verification leaves every byte as stored";
+
+  // What was verified is what Install writes: while loaded, no one may change,
+  // replace or delete the file.
+  const HANDLE writer = CreateFileA(archive.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  const std::string moved = folder / "moved.qpk";
+  EXPECT_FALSE(MoveFileA(archive.c_str(), moved.c_str()));
+  EXPECT_FALSE(DeleteFileA(archive.c_str()));
+
+  ReleaseArchive();
+  EXPECT_EQ(ArchiveBlock, nullptr);
+  ReleaseArchive();
+  EXPECT_TRUE(DeleteFileA(archive.c_str())) << "released with the archive";
 }
 
 TEST_F(Extraction, WriteEntryFileWritesTheStoredBytesAndCanBeRepeated) {
@@ -96,7 +106,7 @@ TEST_F(Extraction, UnverifiedEntriesAreNeverWritten) {
   const std::string out = folder / "out.pdb";
   EXPECT_FALSE(WriteEntryFile(&ArchiveDirectory[2], out.c_str(), &code));
   EXPECT_EQ(code, 0x20000103u);
-  EXPECT_FALSE(WriteEntryFile(&ArchiveDirectory[1], out.c_str(), &code)) << "never selected, still transformed";
+  EXPECT_FALSE(WriteEntryFile(&ArchiveDirectory[1], out.c_str(), &code)) << "never selected";
   EXPECT_EQ(code, 0x20000103u);
   EXPECT_FALSE(FileExists(out));
   EXPECT_FALSE(WriteEntryFile(&ArchiveDirectory[3], out.c_str(), &code)) << "the end record is no entry";
@@ -133,6 +143,7 @@ TEST_F(Extraction, AFileTheOpenCannotTakeIsLeftAlone) {
 TEST_F(Extraction, LayoutFaultsShowOneMessageAndFreeTheBlock) {
   const auto valid = BuildArchive(ThreeEntries());
   std::vector<std::vector<std::uint8_t>> damaged;
+  damaged.push_back({});
   damaged.push_back(std::vector<std::uint8_t>(valid.begin(), valid.begin() + 191));
   auto zeroCount = valid;
   zeroCount[0] = 0;

@@ -46,7 +46,7 @@ void MainWindowFixture::SetUp() {
 }
 
 void MainWindowFixture::TearDown() {
-  MemFree(&ArchiveBlock);
+  ReleaseArchive();
   EntryCount = 0;
   ResetWindowTable();
   DestroyWindow(window);
