@@ -16,7 +16,8 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
 # hardening: terminal-server aware (a terminal server runs it without its
 # compatibility shims), no executable data (NX), a random load address (ASLR,
 # with 64-bit addresses on x64). The stack protector's runtime, libssp, links
-# statically and takes its guard from CryptGenRandom, which XP has.
+# statically and takes its guard from CryptGenRandom, which XP has; the
+# installer brings its own guard (platform/stack_guard_win.cpp).
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
   set(VEXO_HIGH_ENTROPY ",--high-entropy-va")
 endif()

@@ -92,7 +92,7 @@ if(VEXO_TREE_ROLE STREQUAL "gtest")
   return()
 endif()
 
-add_executable(VexoLoad WIN32 shell/entry_win.cpp $<TARGET_OBJECTS:vexo_resources>)
+add_executable(VexoLoad WIN32 shell/entry_win.cpp platform/stack_guard_win.cpp $<TARGET_OBJECTS:vexo_resources>)
 target_compile_definitions(VexoLoad PRIVATE ${VEXO_OLDEST_WINDOWS})
 target_link_libraries(VexoLoad PRIVATE vexo_win)
 target_link_options(VexoLoad PRIVATE -static -static-libgcc -static-libstdc++)

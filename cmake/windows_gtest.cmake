@@ -16,6 +16,7 @@ add_executable(vexo_win_tests
   tests/win/file_layer_test.cpp
   tests/win/foreign_files_test.cpp
   tests/win/selection_test.cpp
+  tests/win/stack_guard_test.cpp
   tests/win/instance_test.cpp
   tests/win/main_window_fixture.cpp
   tests/win/palm_setup_test.cpp
@@ -25,6 +26,7 @@ add_executable(vexo_win_tests
   tests/win/scratch_folder.cpp
   tests/win/window_builder_test.cpp
   tests/win/test_dialogs.rc
+  platform/stack_guard_win.cpp
   $<TARGET_OBJECTS:vexo_resources>
 )
 target_include_directories(vexo_win_tests PRIVATE ${CMAKE_SOURCE_DIR})
