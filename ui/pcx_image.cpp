@@ -37,19 +37,23 @@ class RunReader {
  public:
   RunReader(const std::uint8_t* data, std::uint32_t size) : data_(data), size_(size), pos_(kHeaderSize) {}
 
-  bool Next(std::uint8_t* value) {
+  // The next run of one value, at most `most` bytes of it; the rest of a longer
+  // run is kept for the next call. A literal byte is a run of one.
+  bool NextRun(std::uint32_t most, std::uint8_t* value, std::uint32_t* count) {
     while (repeat_ == 0) {
       if (pos_ >= size_) return false;
       const std::uint8_t b = data_[pos_++];
       if (b < 0xC0) {
         *value = b;
+        *count = 1;
         return true;
       }
       if (pos_ >= size_) return false;
       repeat_ = b & 0x3F;
       value_ = data_[pos_++];
     }
-    --repeat_;
+    *count = std::min(repeat_, most);
+    repeat_ -= *count;
     *value = value_;
     return true;
   }
@@ -89,10 +93,12 @@ void WriteHeaders(const Geometry& g, std::uint8_t* block) {
 bool DecodeLines(const Geometry& g, RunReader& reader, std::uint8_t* block) {
   std::uint8_t* row = block + kPcxPixelsOffset + (g.height - 1) * g.stride;
   for (std::uint32_t line = 0; line < g.height; ++line, row -= g.stride) {
-    for (std::uint32_t x = 0; x < g.bytesPerLine; ++x) {
+    for (std::uint32_t x = 0; x < g.bytesPerLine;) {
       std::uint8_t value;
-      if (!reader.Next(&value)) return false;
-      if (x < g.width) row[x] = value;
+      std::uint32_t count;
+      if (!reader.NextRun(g.bytesPerLine - x, &value, &count)) return false;
+      if (x < g.width) std::fill_n(row + x, std::min(count, g.width - x), value);
+      x += count;
     }
   }
   return true;
