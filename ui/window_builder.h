@@ -24,8 +24,7 @@ extern LOGFONTA TemplateFont;
 void CaptureTemplateFont(HWND window);
 void ApplyControlDescriptors(HWND window, const ControlDescriptor* table);
 // Moves every control row's control that is not already there to the row's
-// place shifted by the origin, all in one step; nothing when the last placement
-// of this window's table (ApplyControlDescriptors always places) had that origin.
+// place shifted by the origin, all in one step.
 void PlaceControls(HWND window, const ControlDescriptor* table, int originX, int originY);
 // The window has that rectangle, in its parent's client coordinates (screen
 // coordinates without a parent).

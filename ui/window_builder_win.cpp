@@ -7,16 +7,45 @@ LOGFONTA TemplateFont;
 
 namespace {
 
+// A window's direct children by control id, from one walk: every GetDlgItem
+// walks all the children again, 37 times for one table. Ids from 1024 up are
+// looked up with GetDlgItem.
+class ControlIndex {
+ public:
+  explicit ControlIndex(HWND window) : window_(window) { EnumChildWindows(window, Add, reinterpret_cast<LPARAM>(this)); }
+
+  // What GetDlgItem gives: the first child in z-order with that id.
+  HWND Find(int id) const {
+    return id >= 0 && id < kIds ? byId_[id] : GetDlgItem(window_, id);
+  }
+
+ private:
+  static constexpr int kIds = 1024;
+
+  static BOOL CALLBACK Add(HWND child, LPARAM self) {
+    ControlIndex* index = reinterpret_cast<ControlIndex*>(self);
+    const LONG_PTR id = GetWindowLongPtrA(child, GWLP_ID);
+    if (id >= 0 && id < kIds && index->byId_[id] == nullptr && GetParent(child) == index->window_) {
+      index->byId_[id] = child;
+    }
+    return TRUE;
+  }
+
+  HWND window_;
+  HWND byId_[kIds] = {};
+};
+
 // Moves every control that is not where its row puts it: all in one deferred
 // batch, so that they move together instead of one round of position messages
 // and repainting each, or one by one without a batch. False when the batch failed.
 // Controls of a hidden window need no repainting and no notice before they move,
 // which saves Wine a third of each move.
-bool MoveControls(HWND window, const ControlDescriptor* table, int originX, int originY, HDWP batch) {
+bool MoveControls(HWND window, const ControlIndex& controls, const ControlDescriptor* table, int originX,
+                  int originY, HDWP batch) {
   const UINT quiet = IsWindowVisible(window) ? 0 : SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_NOSENDCHANGING;
   for (const ControlDescriptor* row = table; row->id != kEndOfDescriptors; ++row) {
     if (row->id == 0) continue;
-    HWND control = GetDlgItem(window, row->id);
+    HWND control = controls.Find(row->id);
     const int x = originX + row->x;
     const int y = originY + row->y;
     if (control == nullptr || IsPlacedAt(control, window, x, y, row->width, row->height)) continue;
@@ -31,24 +60,14 @@ bool MoveControls(HWND window, const ControlDescriptor* table, int originX, int 
   return batch == nullptr || EndDeferWindowPos(batch);
 }
 
-// Where the controls of a table were last placed: placing them there again
-// moves nothing, and finding that out control by control costs a millisecond.
-struct Placement {
-  HWND window;
-  const ControlDescriptor* table;
-  int x;
-  int y;
-};
-Placement g_placed;
-
-void PlaceAll(HWND window, const ControlDescriptor* table, int originX, int originY) {
+void PlaceAll(HWND window, const ControlIndex& controls, const ControlDescriptor* table, int originX,
+              int originY) {
   int count = 0;
   for (const ControlDescriptor* row = table; row->id != kEndOfDescriptors; ++row) ++count;
   // A batch that fails drops the moves it held; then each control is moved on its own.
-  if (!MoveControls(window, table, originX, originY, BeginDeferWindowPos(count))) {
-    MoveControls(window, table, originX, originY, nullptr);
+  if (!MoveControls(window, controls, table, originX, originY, BeginDeferWindowPos(count))) {
+    MoveControls(window, controls, table, originX, originY, nullptr);
   }
-  g_placed = {window, table, originX, originY};
 }
 
 }  // namespace
@@ -81,6 +100,7 @@ HFONT GetDescriptorFont(std::uint32_t style) {
 }
 
 void ApplyControlDescriptors(HWND window, const ControlDescriptor* table) {
+  const ControlIndex controls(window);
   for (const ControlDescriptor* row = table; row->id != kEndOfDescriptors; ++row) {
     if (row->kind == kWindowRow) {
       const int x = (GetSystemMetrics(SM_CXSCREEN) - row->width) >> 1;
@@ -89,22 +109,20 @@ void ApplyControlDescriptors(HWND window, const ControlDescriptor* table) {
       if (row->caption != nullptr) SetWindowTextA(window, row->caption);
       continue;
     }
-    HWND control = GetDlgItem(window, row->id);
+    HWND control = controls.Find(row->id);
     if (control == nullptr) continue;
     if (row->fontStyle != 0) {
       if (HFONT font = GetDescriptorFont(row->fontStyle)) {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
       }
     }
-    if (row->caption != nullptr) SetDlgItemTextA(window, row->id, row->caption);
+    if (row->caption != nullptr) SetWindowTextA(control, row->caption);
   }
-  PlaceAll(window, table, 0, 0);
+  PlaceAll(window, controls, table, 0, 0);
 }
 
 void PlaceControls(HWND window, const ControlDescriptor* table, int originX, int originY) {
-  const Placement& placed = g_placed;
-  if (placed.window == window && placed.table == table && placed.x == originX && placed.y == originY) return;
-  PlaceAll(window, table, originX, originY);
+  PlaceAll(window, ControlIndex(window), table, originX, originY);
 }
 
 // Moving a window to the place it already has still costs a full round of
